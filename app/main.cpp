@@ -1,0 +1,14 @@
+#include "glav.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("overpressure"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Overpressure"));
+    QApplication::setApplicationVersion(QStringLiteral("1.4"));
+    Glav glav;
+    glav.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+class QFileDialog;
+
+inline QLocale commaLocale() { return QLocale(QLocale::Russian, QLocale::Russia); }
+inline QLocale dotLocale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+
+// A dialog the program tried to show, as the user would have seen it.
+struct SeenDialog {
+    QString className;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Any dialog shown outside a DialogRecorder fails the running test instead of blocking it.
+void failOnUnexpectedDialogs();
+
+// While alive, records every modal dialog and answers it: message boxes with OK, file dialogs
+// through `answerFileDialog` (by default they are cancelled).
+class DialogRecorder {
+public:
+    DialogRecorder();
+    ~DialogRecorder();
+    DialogRecorder(const DialogRecorder&) = delete;
+    DialogRecorder& operator=(const DialogRecorder&) = delete;
+
+    std::vector<SeenDialog> seen;
+    // Returns the path to choose, or an empty string to cancel.
+    std::function<QString(QFileDialog&)> answerFileDialog;
+};
+
+// The child of `parent` with this objectName; fails the test when there is none.
+template <typename T> T* child(const QObject* parent, const QString& name)
+{
+    T* found = parent->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << "no control named " << name.toStdString();
+    return found;
+}
+
+// The top-level window with this objectName, or nullptr.
+QWidget* topLevel(const QString& name);
+
+// Clicks a button found by objectName (a disabled button ignores the click, as it would for a user).
+void clickButton(const QObject* parent, const QString& name);
+
+// Replaces the text of a line edit found by objectName as a user would, by typing it.
+void typeInto(const QObject* parent, const QString& name, const QString& text);
+QString textOf(const QObject* parent, const QString& name);
+
+// Runs the deferred deletions of closed windows, so they are gone as they would be for a user.
+void flushDeletes();

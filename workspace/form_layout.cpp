@@ -1,0 +1,18 @@
+#include "form_layout.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+void setFieldColour(QLineEdit* field, const QColor& colour)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    field->setPalette(palette);
+    field->setAutoFillBackground(true);
+}
+
+void nameControl(QWidget* widget, const QString& objectName, const QString& accessibleName)
+{
+    widget->setObjectName(objectName);
+    widget->setAccessibleName(accessibleName.isEmpty() ? objectName : accessibleName);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+// The windows are laid out in twips, 15 to a pixel at the usual 96 dots per inch.
+constexpr int twipsPerPixel = 15;
+constexpr int pixels(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+// Fields the user types are light yellow; fields a calculation or calculator fills are light green.
+inline const QColor inputColour{255, 255, 192};
+inline const QColor resultColour{192, 255, 192};
+void setFieldColour(QLineEdit* field, const QColor& colour);
+
+// Gives a control its fixed name, used by tests and by assistive technology alike.
+void nameControl(QWidget* widget, const QString& objectName, const QString& accessibleName = {});

@@ -1,0 +1,268 @@
+#include "glav.h"
+
+#include "form_layout.h"
+#include "modal.h"
+#include "numbers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+const QString startCaption = QStringLiteral("Расчет избыточного давления взрыва //Tarvolin\\\\");
+
+// Client area 9330 x 3825 twips; small source-data frames are 1455 x 780 twips.
+constexpr int clientWidth = 9330;
+constexpr int clientHeight = 3825;
+constexpr int cellWidth = 1455;
+constexpr int cellHeight = 780;
+constexpr int rowTop[] = {240, 1080};
+constexpr int columnLeft[] = {120, 1620, 3120, 4620, 6120, 7620};
+
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
+                     bool bold = false)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    nameControl(frame, name, caption);
+    frame->setGeometry(rect);
+    if (bold) {
+        QFont font = frame->font();
+        font.setBold(true);
+        frame->setFont(font);
+    }
+    return frame;
+}
+
+// Controls inside a bold frame keep the ordinary weight.
+template <typename Widget> Widget* plain(Widget* widget)
+{
+    QFont font = widget->font();
+    font.setBold(false);
+    widget->setFont(font);
+    return widget;
+}
+
+QLineEdit* makeField(QWidget* parent, const QString& name, const QString& toolTip, const QColor& colour,
+                     const QRect& rect, const QString& accessibleName = {})
+{
+    auto* field = plain(new QLineEdit(parent));
+    nameControl(field, name, toolTip.isEmpty() ? accessibleName : toolTip);
+    field->setToolTip(toolTip);
+    field->setGeometry(rect);
+    setFieldColour(field, colour);
+    return field;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
+                        const QString& toolTip = {})
+{
+    auto* button = plain(new QPushButton(caption, parent));
+    nameControl(button, name, toolTip.isEmpty() ? caption : toolTip);
+    button->setToolTip(toolTip);
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRect cell(int row, int column) { return twipsRect(columnLeft[column], rowTop[row], cellWidth, cellHeight); }
+
+// A field filling a small frame, or the field beside a "<=" button.
+const QRect wholeCell = twipsRect(120, 300, 1215, 360);
+const QRect cellButton = twipsRect(120, 300, 375, 360);
+const QRect besideButton = twipsRect(525, 300, 810, 360);
+
+} // namespace
+
+Glav::Glav(const QLocale& locale) : locale_(locale)
+{
+    setObjectName(QStringLiteral("Glav"));
+    setWindowTitle(startCaption);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(pixels(clientWidth), pixels(clientHeight));
+    setCentralWidget(client);
+    buildSourceDataGroup();
+    buildVentilationGroup();
+    buildMenu();
+    setTabOrderOfControls();
+    connectHandlers();
+    setFixedSize(sizeHint());
+    Form_Load();
+}
+
+Glav::~Glav() = default;
+
+void Glav::Form_Load()
+{
+    state.tr = 3600;
+    state.T1 = 37;
+}
+
+void Glav::buildSourceDataGroup()
+{
+    QWidget* client = centralWidget();
+    Frame1 = makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Исходные данные"),
+                       twipsRect(60, 0, 9210, 2040), true);
+
+    Frame2 = plain(makeFrame(Frame1, QStringLiteral("Frame2"), QStringLiteral("Рмах, кПа"), cell(0, 0)));
+    Text7 = makeField(Frame2, QStringLiteral("Text7"),
+                      QStringLiteral("Максимальное давление взрыва (при отсутствии данных Рмах=900кПа)"),
+                      inputColour, wholeCell);
+    Frame3 = plain(makeFrame(Frame1, QStringLiteral("Frame3"), QStringLiteral("Ро, кПа"), cell(0, 1)));
+    Text8 = makeField(Frame3, QStringLiteral("Text8"),
+                      QStringLiteral("Начальное давление (при отсутствии данных Ро=101кПа)"), inputColour,
+                      wholeCell);
+    Frame4 = plain(makeFrame(Frame1, QStringLiteral("Frame4"), QStringLiteral("m, кг"), cell(0, 2)));
+    Command4 = makeButton(Frame4, QStringLiteral("Command4"), QStringLiteral("<="), cellButton,
+                          QStringLiteral("Произвести расчет массы паров жидкости или газа"));
+    Text1 = makeField(Frame4, QStringLiteral("Text1"), QStringLiteral("Масса паров жидкости или газа"),
+                      resultColour, besideButton);
+    Frame6 = plain(makeFrame(Frame1, QStringLiteral("Frame6"), QStringLiteral("Vсв, куб.м."), cell(0, 3)));
+    Text3 = makeField(Frame6, QStringLiteral("Text3"), QStringLiteral("Свободный объем помещения"),
+                      inputColour, wholeCell);
+    Frame7 = plain(
+        makeFrame(Frame1, QStringLiteral("Frame7"), QStringLiteral("р г.п., кг/куб.м."), cell(0, 4)));
+    Command3 = makeButton(Frame7, QStringLiteral("Command3"), QStringLiteral("<="), cellButton,
+                          QStringLiteral("Произвести расчет плотности газа или пара при расчетной температуре"));
+    Text4 = makeField(Frame7, QStringLiteral("Text4"),
+                      QStringLiteral("Плотность газа или пара при расчетной температуре"), resultColour,
+                      besideButton);
+    Frame9 = plain(makeFrame(Frame1, QStringLiteral("Frame9"), QStringLiteral("Cст"), cell(0, 5)));
+    Command2 = makeButton(Frame9, QStringLiteral("Command2"), QStringLiteral("<="), cellButton,
+                          QStringLiteral("Произвести расчет стехиометрической концентрации"));
+    Text5 = makeField(Frame9, QStringLiteral("Text5"), QStringLiteral("Стехиометрическая концентрация"),
+                      resultColour, besideButton);
+
+    Frame10 = plain(makeFrame(Frame1, QStringLiteral("Frame10"), QStringLiteral("Кн"), cell(1, 0)));
+    Text6 = makeField(Frame10, QStringLiteral("Text6"),
+                      QStringLiteral("Коэффициент, учитывающий негерметичность помещения и неадиабатичность "
+                                     "процесса горения (при отсутствии данных Кн=3)"),
+                      inputColour, wholeCell);
+    // Z stands on the window itself, in the second row of the source-data frame.
+    Frame5 = makeFrame(client, QStringLiteral("Frame5"), QStringLiteral("Z"),
+                       twipsRect(60 + columnLeft[1], rowTop[1], cellWidth, cellHeight));
+    Text2 = makeField(Frame5, QStringLiteral("Text2"), QStringLiteral("Коэффициент участия горючего во взрыве"),
+                      inputColour, wholeCell);
+    Frame15 = plain(makeFrame(Frame1, QStringLiteral("Frame15"), QStringLiteral("Qсг, МДж/кг"), cell(1, 2)));
+    Text9 = makeField(Frame15, QStringLiteral("Text9"), {}, inputColour, wholeCell,
+                      QStringLiteral("Удельная теплота сгорания, МДж/кг"));
+    Frame8 = plain(makeFrame(Frame1, QStringLiteral("Frame8"), QStringLiteral("Тип расчета"),
+                             twipsRect(columnLeft[3], rowTop[1], 2955, cellHeight)));
+    Check1 = new QCheckBox(QStringLiteral("Помещение"), Frame8);
+    nameControl(Check1, QStringLiteral("Check1"), Check1->text());
+    Check1->setGeometry(twipsRect(120, 240, 2700, 255));
+    Check1->setChecked(true);
+    Check2 = new QCheckBox(QStringLiteral("Наружная установка"), Frame8);
+    nameControl(Check2, QStringLiteral("Check2"), Check2->text());
+    Check2->setGeometry(twipsRect(120, 495, 2700, 255));
+    Command1 = makeButton(Frame1, QStringLiteral("Command1"), QStringLiteral("Расчет"),
+                          twipsRect(columnLeft[5], rowTop[1] + 240, cellWidth, 420));
+
+    Text2->setText(formatNumber(0.3, locale_));
+    Text6->setText(formatNumber(3.0, locale_));
+    Text7->setText(formatNumber(900.0, locale_));
+    Text8->setText(formatNumber(101.0, locale_));
+}
+
+void Glav::buildVentilationGroup()
+{
+    Frame11 = makeFrame(centralWidget(), QStringLiteral("Frame11"),
+                        QStringLiteral("Расчет кратности воздухообмена аварийной вентиляции, м.куб./ч"),
+                        twipsRect(60, 2100, 9210, 1680), true);
+    Command8 = makeButton(Frame11, QStringLiteral("Command8"), QStringLiteral("Занести в отчет"),
+                          twipsRect(2040, 1140, 1800, 420));
+    Command6 = makeButton(Frame11, QStringLiteral("Command6"), QStringLiteral("Расчет"),
+                          twipsRect(120, 1140, 1800, 420));
+    Frame14 = plain(makeFrame(Frame11, QStringLiteral("Frame14"), QStringLiteral("Кратность воздухообм."),
+                              twipsRect(120, 240, 1800, cellHeight)));
+    Text12 = makeField(Frame14, QStringLiteral("Text12"), {}, inputColour, twipsRect(120, 300, 1560, 360),
+                       QStringLiteral("Кратность воздухообмена, 1/ч"));
+    Frame13 = plain(makeFrame(Frame11, QStringLiteral("Frame13"), QStringLiteral("Длина помещения, м"),
+                              twipsRect(2040, 240, 1800, cellHeight)));
+    Text11 = makeField(Frame13, QStringLiteral("Text11"), {}, inputColour, twipsRect(120, 300, 1560, 360),
+                       QStringLiteral("Длина помещения, м"));
+    Frame12 = makeFrame(Frame11, QStringLiteral("Frame12"), QStringLiteral("Результат"),
+                        twipsRect(3960, 240, 5130, 1320), true);
+    Text10 = makeField(Frame12, QStringLiteral("Text10"),
+                       QStringLiteral("Избыточное давление взрыва (должно быть меньше 5кПа)"), resultColour,
+                       twipsRect(120, 300, 4890, 420));
+    Text13 = makeField(Frame12, QStringLiteral("Text13"),
+                       QStringLiteral("Производительность вентиляционной установки, м3/час"), resultColour,
+                       twipsRect(120, 780, 4890, 420));
+    for (QLineEdit* result : {Text10, Text13}) {
+        QFont font = result->font();
+        font.setPointSizeF(9.75);
+        result->setFont(font);
+    }
+}
+
+void Glav::buildMenu()
+{
+    file = menuBar()->addMenu(QStringLiteral("Файл"));
+    file->setObjectName(QStringLiteral("file"));
+    open = file->addAction(QStringLiteral("Открыть предыдущий расчет"));
+    open->setObjectName(QStringLiteral("open"));
+    open->setShortcut(QKeySequence::Open);
+    save = file->addAction(QStringLiteral("Сохранить текущий расчет"));
+    save->setObjectName(QStringLiteral("save"));
+    save->setShortcut(QKeySequence::Save);
+    file->addSeparator()->setObjectName(QStringLiteral("line1"));
+    ver = file->addAction(QStringLiteral("Версия"));
+    ver->setObjectName(QStringLiteral("ver"));
+    file->addSeparator()->setObjectName(QStringLiteral("line2"));
+    quit = file->addAction(QStringLiteral("Выход"));
+    quit->setObjectName(QStringLiteral("quit"));
+}
+
+void Glav::setTabOrderOfControls()
+{
+    const QList<QWidget*> order{Text7, Text8, Text1, Command4, Text3, Text4, Command3, Text5, Command2,
+                                Text6, Text2, Text9, Check1, Check2, Command1, Text12, Text11, Command6,
+                                Command8, Text10, Text13};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Glav::connectHandlers()
+{
+    connect(Command1, &QPushButton::clicked, this, &Glav::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Glav::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Glav::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Glav::Command4_Click);
+    connect(Command6, &QPushButton::clicked, this, &Glav::Command6_Click);
+    connect(Command8, &QPushButton::clicked, this, &Glav::Command8_Click);
+    connect(open, &QAction::triggered, this, &Glav::open_Click);
+    connect(save, &QAction::triggered, this, &Glav::save_Click);
+    connect(ver, &QAction::triggered, this, &Glav::ver_Click);
+    connect(quit, &QAction::triggered, this, &Glav::quit_Click);
+}
+
+void Glav::ver_Click()
+{
+    const QString text = QStringLiteral("Версия 1.4\r\n"
+                                        "Overpressure: расчет избыточного давления взрыва и категории "
+                                        "помещения или наружной установки\r\n"
+                                        "Об ошибках и замечаниях сообщайте в трекер задач проекта Overpressure");
+    showMessage(this, QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text);
+}
+
+// Handlers whose work arrives with the calculation, report and file subsystems.
+void Glav::result1() {}
+void Glav::result2() {}
+void Glav::result3() {}
+void Glav::Command1_Click() {}
+void Glav::Command2_Click() {}
+void Glav::Command3_Click() {}
+void Glav::Command4_Click() {}
+void Glav::Command6_Click() {}
+void Glav::Command8_Click() {}
+void Glav::open_Click() {}
+void Glav::save_Click() {}
+void Glav::quit_Click() { close(); }

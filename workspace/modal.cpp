@@ -1,0 +1,37 @@
+#include "modal.h"
+
+#include <QDialog>
+
+namespace {
+ModalHandler& handler()
+{
+    static ModalHandler instance;
+    return instance;
+}
+} // namespace
+
+int execModal(QDialog& dialog)
+{
+    if (handler())
+        return handler()(dialog);
+    return dialog.exec();
+}
+
+void setModalHandler(ModalHandler newHandler) { handler() = std::move(newHandler); }
+
+void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("message"));
+    execModal(box);
+}
+
+void showCritical(QWidget* parent, const QString& title, const QString& text)
+{
+    showMessage(parent, QMessageBox::Critical, title, text);
+}
+
+void showInputError(QWidget* parent)
+{
+    showCritical(parent, QStringLiteral(" "), QStringLiteral("Ошибка ввода данных!"));
+}

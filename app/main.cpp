@@ -1,3 +1,4 @@
+#include "form_layout.h"
 #include "glav.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("overpressure"));
     QApplication::setApplicationDisplayName(QStringLiteral("Overpressure"));
     QApplication::setApplicationVersion(QStringLiteral("1.4"));
+    useDesignFont();
     Glav glav;
     glav.show();
     return QApplication::exec();

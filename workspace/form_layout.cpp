@@ -1,5 +1,6 @@
 #include "form_layout.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPalette>
 
@@ -15,4 +16,11 @@ void nameControl(QWidget* widget, const QString& objectName, const QString& acce
 {
     widget->setObjectName(objectName);
     widget->setAccessibleName(accessibleName.isEmpty() ? objectName : accessibleName);
+}
+
+void useDesignFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
 }

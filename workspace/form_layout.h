@@ -22,3 +22,7 @@ void setFieldColour(QLineEdit* field, const QColor& colour);
 
 // Gives a control its fixed name, used by tests and by assistive technology alike.
 void nameControl(QWidget* widget, const QString& objectName, const QString& accessibleName = {});
+
+// The windows are drawn for an 8-point interface font; larger system fonts would not fit the
+// fixed layouts. Call once after creating the application.
+void useDesignFont();

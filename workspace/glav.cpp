@@ -177,25 +177,25 @@ void Glav::buildVentilationGroup()
                         QStringLiteral("Расчет кратности воздухообмена аварийной вентиляции, м.куб./ч"),
                         twipsRect(60, 2100, 9210, 1680), true);
     Command8 = makeButton(Frame11, QStringLiteral("Command8"), QStringLiteral("Занести в отчет"),
-                          twipsRect(2040, 1140, 1800, 420));
+                          twipsRect(2400, 1140, 2160, 420));
     Command6 = makeButton(Frame11, QStringLiteral("Command6"), QStringLiteral("Расчет"),
-                          twipsRect(120, 1140, 1800, 420));
+                          twipsRect(120, 1140, 2160, 420));
     Frame14 = plain(makeFrame(Frame11, QStringLiteral("Frame14"), QStringLiteral("Кратность воздухообм."),
-                              twipsRect(120, 240, 1800, cellHeight)));
-    Text12 = makeField(Frame14, QStringLiteral("Text12"), {}, inputColour, twipsRect(120, 300, 1560, 360),
+                              twipsRect(120, 240, 2160, cellHeight)));
+    Text12 = makeField(Frame14, QStringLiteral("Text12"), {}, inputColour, twipsRect(120, 300, 1920, 360),
                        QStringLiteral("Кратность воздухообмена, 1/ч"));
     Frame13 = plain(makeFrame(Frame11, QStringLiteral("Frame13"), QStringLiteral("Длина помещения, м"),
-                              twipsRect(2040, 240, 1800, cellHeight)));
-    Text11 = makeField(Frame13, QStringLiteral("Text11"), {}, inputColour, twipsRect(120, 300, 1560, 360),
+                              twipsRect(2400, 240, 2160, cellHeight)));
+    Text11 = makeField(Frame13, QStringLiteral("Text11"), {}, inputColour, twipsRect(120, 300, 1920, 360),
                        QStringLiteral("Длина помещения, м"));
     Frame12 = makeFrame(Frame11, QStringLiteral("Frame12"), QStringLiteral("Результат"),
-                        twipsRect(3960, 240, 5130, 1320), true);
+                        twipsRect(4680, 240, 4410, 1320), true);
     Text10 = makeField(Frame12, QStringLiteral("Text10"),
                        QStringLiteral("Избыточное давление взрыва (должно быть меньше 5кПа)"), resultColour,
-                       twipsRect(120, 300, 4890, 420));
+                       twipsRect(120, 300, 4170, 420));
     Text13 = makeField(Frame12, QStringLiteral("Text13"),
                        QStringLiteral("Производительность вентиляционной установки, м3/час"), resultColour,
-                       twipsRect(120, 780, 4890, 420));
+                       twipsRect(120, 780, 4170, 420));
     for (QLineEdit* result : {Text10, Text13}) {
         QFont font = result->font();
         font.setPointSizeF(9.75);
@@ -205,7 +205,7 @@ void Glav::buildVentilationGroup()
 
 void Glav::buildMenu()
 {
-    file = menuBar()->addMenu(QStringLiteral("Файл"));
+    file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("file"));
     open = file->addAction(QStringLiteral("Открыть предыдущий расчет"));
     open->setObjectName(QStringLiteral("open"));

@@ -13,6 +13,7 @@ struct Formatted {
     const char* comma;
     const char* dot;
 };
+void PrintTo(const Formatted& row, std::ostream* os) { *os << row.name; }
 
 class FormatDouble : public ::testing::TestWithParam<Formatted> {};
 
@@ -63,6 +64,7 @@ struct Parsed {
     const char* text;
     double value;
 };
+void PrintTo(const Parsed& row, std::ostream* os) { *os << row.name; }
 
 class ParseAccepted : public ::testing::TestWithParam<Parsed> {};
 

@@ -1,8 +1,17 @@
 #include "glav.h"
 
+#include "calculation_file_dialogs.h"
+#include "excess_pressure.h"
 #include "form_layout.h"
+#include "input_error.h"
+#include "massjid.h"
 #include "modal.h"
 #include "numbers.h"
+#include "plotn.h"
+#include "report_document.h"
+#include "report_sections.h"
+#include "steh.h"
+#include "ventilation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -253,16 +262,100 @@ void Glav::ver_Click()
     showMessage(this, QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text);
 }
 
-// Handlers whose work arrives with the calculation, report and file subsystems.
-void Glav::result1() {}
-void Glav::result2() {}
-void Glav::result3() {}
-void Glav::Command1_Click() {}
-void Glav::Command2_Click() {}
-void Glav::Command3_Click() {}
-void Glav::Command4_Click() {}
-void Glav::Command6_Click() {}
-void Glav::Command8_Click() {}
-void Glav::open_Click() {}
-void Glav::save_Click() {}
-void Glav::quit_Click() { close(); }
+// The room and outdoor sections start a new report; the ventilation section extends the last one.
+void Glav::result1() { state.out = roomSection(state, locale_); }
+void Glav::result2() { state.out += ventilationSection(state, locale_); }
+void Glav::result3() { state.out = outdoorSection(state, locale_); }
+
+// The room runs first, so with both boxes set the outdoor report is the one published. A greyed
+// box is neither set nor clear: no branch runs and the report is published as it stands.
+void Glav::Command1_Click()
+{
+    try {
+        if (Check1->checkState() == Qt::Unchecked && Check2->checkState() == Qt::Unchecked) {
+            showCritical(this, QString(), QStringLiteral("Ошибка!"));
+            return;
+        }
+        if (Check1->checkState() == Qt::Checked) {
+            calculateRoom(state, {Text7->text(), Text8->text(), Text1->text(), Text2->text(), Text3->text(),
+                                  Text4->text(), Text5->text(), Text6->text()}, locale_);
+            result1();
+        }
+        if (Check2->checkState() == Qt::Checked) {
+            calculateOutdoor(state, {Text8->text(), Text1->text(), Text2->text(), Text9->text()}, locale_);
+            result3();
+        }
+        reportPublisher.PublishReport(state.out);
+    } catch (const InputError&) {
+        showInputError(this);
+    } catch (const ReportFileError&) {
+        showInputError(this);
+    }
+}
+
+void Glav::Command2_Click() { openCalculator<Steh>(this, Text5, state, numberLocale()); }
+void Glav::Command3_Click() { openCalculator<Plotn>(this, Text4, state, numberLocale()); }
+void Glav::Command4_Click() { openCalculator<Massjid>(this, Text1, state, numberLocale()); }
+
+void Glav::Command6_Click()
+{
+    try {
+        calculateVentilation(state, {Text12->text(), Text11->text()}, locale_);
+        Text10->setText(formatNumber(state.EP, locale_) + QStringLiteral("кПа"));
+        Text13->setText(formatNumber(state.Vvent, locale_) + QStringLiteral("м3/час"));
+    } catch (const InputError&) {
+        showInputError(this);
+    }
+}
+
+// Only the report file can fail here. The report text is then put back as it was, so that pressing
+// again once the file can be written does not add the section twice.
+void Glav::Command8_Click()
+{
+    const QString reportBefore = state.out;
+    result2();
+    try {
+        reportPublisher.PublishReport(state.out);
+    } catch (const ReportFileError& error) {
+        state.out = reportBefore;
+        showCritical(this, QString(), error.userMessage());
+    }
+}
+
+// Opening puts the numbers back into the state; of the fields, only those that show a quantity the
+// file holds are refilled. Text1 shows the evaporated mass, which is what a liquid calculation put there.
+void Glav::open_Click()
+{
+    const FileStep opened = openCalculation(this, state);
+    if (opened.outcome != FileStep::Done)
+        return;
+    showOpenedValues();
+    setWindowTitle(opened.path);
+}
+
+void Glav::showOpenedValues()
+{
+    const std::pair<QLineEdit*, double> shown[] = {
+        {Text2, state.Z},  {Text3, state.Vsv},    {Text4, state.pgp}, {Text5, state.Cst}, {Text12, state.n},
+        {Text11, state.L}, {Text13, state.Vvent}, {Text1, state.Em},  {Text9, state.Qsg}};
+    for (const auto& [field, value] : shown)
+        field->setText(formatNumber(value, locale_));
+}
+
+void Glav::save_Click()
+{
+    const FileStep saved = saveCalculationAs(this, state, locale_);
+    if (saved.outcome == FileStep::Done)
+        setWindowTitle(saved.path);
+}
+
+// A save that fails keeps the window open, so the calculation is not lost; a cancelled one does not.
+void Glav::quit_Click()
+{
+    const FileStep saved = saveCalculationAs(this, state, locale_);
+    if (saved.outcome == FileStep::Failed)
+        return;
+    if (saved.outcome == FileStep::Done)
+        setWindowTitle(saved.path);
+    close();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation_state.h"
+#include "report_publisher.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -24,6 +25,8 @@ public:
     ~Glav() override;
 
     CalculationState state;
+    // Writes the report document and shows the report window.
+    ReportPublisher reportPublisher;
     const QLocale& numberLocale() const { return locale_; }
 
     // Report sections: room (replaces the report), emergency ventilation (appends), outdoor (replaces).
@@ -50,6 +53,7 @@ private:
     void buildMenu();
     void setTabOrderOfControls();
     void connectHandlers();
+    void showOpenedValues();
 
     QLocale locale_;
 

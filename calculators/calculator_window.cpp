@@ -1,0 +1,102 @@
+#include "calculator_window.h"
+
+#include "form_layout.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+CalculatorWindow::CalculatorWindow(QWidget* opener, QLineEdit* target, const QString& name,
+                                   const QString& caption, int clientWidthTwips, int clientHeightTwips)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
+      opener_(opener), target_(target)
+{
+    // A top-level window of its own: as a child it would be disabled together with its opener.
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(pixels(clientWidthTwips), pixels(clientHeightTwips));
+    if (opener) {
+        move(opener->frameGeometry().center() - rect().center());
+        // The window reads and writes the opener's state; it must not outlive it.
+        connect(opener, &QObject::destroyed, this, [this] { delete this; });
+    }
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+void CalculatorWindow::applyAndClose(const QString& resultText)
+{
+    if (target_)
+        showText(target_, resultText);
+    close();
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event)
+{
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    if (opener_)
+        opener_->setEnabled(true);
+    event->accept();
+}
+
+QGroupBox* CalculatorWindow::makeFrame(QWidget* parent, const QString& name, const QString& caption,
+                                       const QRect& rect)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    nameControl(frame, name, caption);
+    frame->setGeometry(rect);
+    // The layouts were drawn for a narrow interface font; a caption that would run into the next
+    // frame is set condensed instead.
+    constexpr int titleMargins = 12;
+    if (frame->fontMetrics().horizontalAdvance(caption) + titleMargins > rect.width()) {
+        QFont font = frame->font();
+        font.setStretch(QFont::SemiCondensed);
+        frame->setFont(font);
+    }
+    return frame;
+}
+
+QLineEdit* CalculatorWindow::makeField(QWidget* parent, const QString& name, const QColor& colour,
+                                       const QRect& rect, const QString& toolTip,
+                                       const QString& accessibleName)
+{
+    auto* field = new QLineEdit(parent);
+    nameControl(field, name, toolTip.isEmpty() ? accessibleName : toolTip);
+    field->setToolTip(toolTip);
+    field->setGeometry(rect);
+    setFieldColour(field, colour);
+    return field;
+}
+
+QPushButton* CalculatorWindow::makeButton(QWidget* parent, const QString& name, const QString& caption,
+                                          const QRect& rect)
+{
+    auto* button = new QPushButton(caption, parent);
+    nameControl(button, name, caption);
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void CalculatorWindow::showText(QLineEdit* field, const QString& text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
+void CalculatorWindow::setTabOrderOf(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}

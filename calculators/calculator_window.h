@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+
+#include <initializer_list>
+#include <utility>
+
+class QColor;
+class QGroupBox;
+class QPushButton;
+class QRect;
+
+// A small window that derives one input of the calculation that opened it. The opener takes no
+// input while the calculator is open; "Применить" hands the result text to one field of the opener,
+// enables the opener again and closes the calculator, which is then discarded, so the next opening
+// starts again from the calculation state.
+class CalculatorWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    ~CalculatorWindow() override;
+
+protected:
+    // The client area is given in twips. `target` is the opener's field that receives the result;
+    // it may be null for a window that hands nothing back.
+    CalculatorWindow(QWidget* opener, QLineEdit* target, const QString& name, const QString& caption,
+                     int clientWidthTwips, int clientHeightTwips);
+
+    // Copies `resultText` unchanged (not parsed, empty text included) into the opener's field and
+    // closes the window.
+    void applyAndClose(const QString& resultText);
+
+    // However the window is closed, the opener gets its input back; nothing is copied unless
+    // applyAndClose() did it. A window waiting for a calculator of its own refuses to close.
+    void closeEvent(QCloseEvent* event) override;
+
+    QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& rect);
+    QLineEdit* makeField(QWidget* parent, const QString& name, const QColor& colour, const QRect& rect,
+                         const QString& toolTip, const QString& accessibleName = {});
+    QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& rect);
+
+    // Puts text into a field scrolled to its beginning, so that a long number shows its most
+    // significant digits.
+    static void showText(QLineEdit* field, const QString& text);
+
+    // Tab moves through the controls in the order given.
+    void setTabOrderOf(std::initializer_list<QWidget*> controls);
+
+    // Enter in any of these fields runs the calculation, as its button does.
+    template <typename Window>
+    void calculateOnEnter(std::initializer_list<QLineEdit*> fields, void (Window::*calculate)());
+
+private:
+    QPointer<QWidget> opener_;
+    QPointer<QLineEdit> target_;
+};
+
+// The open calculator window of this kind, or nullptr. A closed window waiting to be deleted does
+// not count.
+template <typename Window> Window* openWindowOf()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// Disables the opener and shows the calculator window of this kind, creating it unless it is open
+// already: each calculator exists at most once.
+template <typename Window, typename... Args> Window* openCalculator(QWidget* opener, Args&&... args)
+{
+    opener->setEnabled(false);
+    Window* window = openWindowOf<Window>();
+    if (window)
+        window->raise();
+    else
+        window = new Window(opener, std::forward<Args>(args)...);
+    window->show();
+    window->activateWindow();
+    return window;
+}
+
+template <typename Window>
+void CalculatorWindow::calculateOnEnter(std::initializer_list<QLineEdit*> fields, void (Window::*calculate)())
+{
+    auto* window = static_cast<Window*>(this);
+    for (QLineEdit* field : fields)
+        connect(field, &QLineEdit::returnPressed, window, calculate);
+}

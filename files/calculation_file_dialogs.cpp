@@ -1,0 +1,110 @@
+#include "calculation_file_dialogs.h"
+
+#include "calculation_file.h"
+#include "modal.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QSaveFile>
+
+namespace {
+
+const QString fileSuffix = QStringLiteral("pzr");
+const QString suffixPattern = QStringLiteral("*.pzr");
+const QString allFiles = QStringLiteral("Все файлы");
+const QString allPattern = QStringLiteral("*.*");
+const QString calculationFiles = QStringLiteral("Файлы расчета");
+
+const QString saveTitle = QStringLiteral("Сохранение расчета");
+const QString openTitle = QStringLiteral("Открытие расчета");
+
+QString nameFilter(const QString& description, const QString& pattern)
+{
+    return description + QStringLiteral(" (") + pattern + u')';
+}
+
+// The chosen file's full path, or an empty string when the user cancelled.
+QString chooseFile(QWidget* parent, QFileDialog::AcceptMode mode)
+{
+    const bool saving = mode == QFileDialog::AcceptSave;
+    QFileDialog dialog(parent, saving ? QStringLiteral("Сохранить как") : QStringLiteral("Открыть"));
+    dialog.setObjectName(saving ? QStringLiteral("saveDialog") : QStringLiteral("openDialog"));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters({nameFilter(saving ? QStringLiteral("*") : calculationFiles, suffixPattern),
+                           nameFilter(allFiles, allPattern)});
+    dialog.setDefaultSuffix(fileSuffix);
+    if (execModal(dialog) != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+QString saveFailure(const QSaveFile& file)
+{
+    switch (file.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("в этой папке не удается создать файл");
+    case QFileDevice::RenameError:
+        return QStringLiteral("не удается заменить прежний файл");
+    default:
+        return QStringLiteral("ошибка записи на диск");
+    }
+}
+
+// QSaveFile writes beside the target and renames only after everything is on disk, so a failure at
+// any point leaves the previous file as it was.
+void writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return;
+    throw CalculationFileError(saveFailure(file) + QStringLiteral(" (") + file.errorString() + u')');
+}
+
+QByteArray readWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        throw CalculationFileError(QStringLiteral("файл не найден"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw CalculationFileError(QStringLiteral("файл недоступен для чтения (") + file.errorString() + u')');
+    const QByteArray bytes = file.read(calculationFileMaxSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw CalculationFileError(QStringLiteral("ошибка чтения (") + file.errorString() + u')');
+    return bytes;
+}
+
+} // namespace
+
+FileStep saveCalculationAs(QWidget* parent, const CalculationState& state, const QLocale& locale)
+{
+    const QString path = chooseFile(parent, QFileDialog::AcceptSave);
+    if (path.isEmpty())
+        return {FileStep::Cancelled, {}};
+    try {
+        writeWholeFile(path, writeCalculationFile(state, locale));
+    } catch (const CalculationFileError& error) {
+        showCritical(parent, saveTitle,
+                     QStringLiteral("Расчет не сохранен в файл «%1»: %2.\nФайл на диске не изменен.")
+                         .arg(path, error.reason()));
+        return {FileStep::Failed, path};
+    }
+    return {FileStep::Done, path};
+}
+
+FileStep openCalculation(QWidget* parent, CalculationState& state)
+{
+    const QString path = chooseFile(parent, QFileDialog::AcceptOpen);
+    if (path.isEmpty())
+        return {FileStep::Cancelled, {}};
+    try {
+        applyCalculationFile(readCalculationFile(readWholeFile(path)), state);
+    } catch (const CalculationFileError& error) {
+        showCritical(parent, openTitle,
+                     QStringLiteral("Файл «%1» не открыт: %2.\nТекущий расчет не изменен.")
+                         .arg(path, error.reason()));
+        return {FileStep::Failed, path};
+    }
+    return {FileStep::Done, path};
+}

@@ -1,0 +1,84 @@
+// Feeds arbitrary bytes to the calculation file reader. It may refuse them, but only with its own
+// error; and whatever it accepts must be a whole file: the exact identification line and 32 number
+// lines, each ended, whose numbers are the ones the reader returns.
+
+#include "calculation_file.h"
+#include "numbers.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "accepted a file that is not whole: %s\n", what);
+        std::abort();
+    }
+}
+
+// An independent reading of one number line: blanks, then a C number with either separator.
+bool sameNumber(QByteArray line, double read)
+{
+    if (line.endsWith('\r'))
+        line.chop(1);
+    std::string text = line.toStdString();
+    if (text.find_first_not_of(" \t0123456789+-.,eE") != std::string::npos)
+        return false;
+    text.erase(0, text.find_first_not_of(" \t"));
+    text.erase(text.find_last_not_of(" \t") + 1);
+    if (text.empty() || text.find_first_of(" \t") != std::string::npos)
+        return false;
+    for (char& c : text)
+        if (c == ',')
+            c = '.';
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size() && std::isfinite(read) && value == read;
+}
+
+void checkWhole(const QByteArray& bytes, const CalculationFileContents& contents)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    require(lines.size() >= 34, "fewer than 33 ended lines");
+    QByteArray first = lines[0];
+    if (first.endsWith('\r'))
+        first.chop(1);
+    require(first == calculationFileIdentification(), "first line");
+    for (int i = 0; i < calculationFileNumberCount; ++i)
+        require(sameNumber(lines[i + 1], contents.values[i]), "a number line");
+}
+
+// What was accepted can be written and read again, and then stays as it is.
+void checkRoundTrip(const CalculationFileContents& contents)
+{
+    CalculationState state;
+    applyCalculationFile(contents, state);
+    const QByteArray written = writeCalculationFile(state, QLocale::c());
+    CalculationState again;
+    applyCalculationFile(readCalculationFile(written), again);
+    require(writeCalculationFile(again, QLocale::c()) == written, "round trip");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    CalculationFileContents contents;
+    try {
+        contents = readCalculationFile(bytes);
+    } catch (const CalculationFileError&) {
+        return 0;
+    }
+    checkWhole(bytes, contents);
+    checkRoundTrip(contents);
+    return 0;
+}

@@ -1,0 +1,54 @@
+// Feeds arbitrary text to the text-to-number rule in a comma and a point locale. A refusal must be
+// InputError; an accepted number must be finite, and its text must read back to the same text.
+
+#include "input_error.h"
+#include "numbers.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+void require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "number rule broken: %s\n", what);
+        std::abort();
+    }
+}
+
+void check(const QString& text, const QLocale& locale)
+{
+    double value = 0;
+    try {
+        value = parseNumber(text, locale);
+    } catch (const InputError&) {
+        return;
+    }
+    require(std::isfinite(value), "accepted a number that is not finite");
+    const QString shown = formatNumber(value, locale);
+    require(formatNumber(parseNumber(shown, locale), locale) == shown, "shown number does not read back");
+    const bool fitsASingle = std::fabs(value) <= double(std::numeric_limits<float>::max());
+    const float single = fitsASingle ? float(value) : 0.0f;
+    const QString shownSingle = formatNumber(single, locale);
+    require(formatNumber(float(parseNumber(shownSingle, locale)), locale) == shownSingle,
+            "shown single does not read back");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    static const QLocale comma(QLocale::Russian, QLocale::Russia);
+    static const QLocale point = QLocale::c();
+    check(text, comma);
+    check(text, point);
+    return 0;
+}

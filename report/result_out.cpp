@@ -1,0 +1,58 @@
+#include "result_out.h"
+
+#include "form_layout.h"
+#include "report_browser.h"
+
+#include <QResizeEvent>
+
+namespace {
+
+// Client area 13380 x 8985 twips; the viewer's design size 9615 x 7935 twips.
+constexpr int clientWidth = 13380;
+constexpr int clientHeight = 8985;
+constexpr int browserWidth = 9615;
+constexpr int browserHeight = 7935;
+
+// What the window keeps free beside and below the viewer, twips.
+constexpr float widthMargin = 150;
+constexpr float heightMargin = 400;
+
+} // namespace
+
+QSize browserSizeAfterResize(QSize browser, QSize outerWindow)
+{
+    const float width = float(outerWindow.width()) - widthMargin;
+    if (width < 0)
+        return browser;
+    browser.setWidth(int(width));
+    const float height = float(outerWindow.height()) - heightMargin;
+    if (height >= 0)
+        browser.setHeight(int(height));
+    return browser;
+}
+
+Result_Out::Result_Out(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Result_Out"));
+    setWindowTitle(QStringLiteral("Отчет"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    WebBrowser1 = new ReportBrowser(this);
+    nameControl(WebBrowser1, QStringLiteral("WebBrowser1"), windowTitle());
+    WebBrowser1->setGeometry(twipsRect(0, 0, browserWidth, browserHeight));
+    resize(pixels(clientWidth), pixels(clientHeight));
+}
+
+void Result_Out::navigate(const QString& path) { WebBrowser1->navigate(path); }
+
+void Result_Out::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Result_Out::Form_Resize()
+{
+    const QSize outer = frameGeometry().size() * twipsPerPixel;
+    const QSize browser = browserSizeAfterResize(WebBrowser1->size() * twipsPerPixel, outer);
+    WebBrowser1->resize(pixels(browser.width()), pixels(browser.height()));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+
+class ReportBrowser;
+
+// The browser's size in twips after the report window was resized to `outerWindow` twips (title
+// bar and borders included): 150 twips narrower and 400 twips lower than the window. A size that
+// would be negative, as in a window dragged very small, is not applied; when the width is not
+// applied, neither is the height.
+QSize browserSizeAfterResize(QSize browser, QSize outerWindow);
+
+// The report window: a resizable top-level window whose only control, the viewer WebBrowser1,
+// sits at its top-left corner and follows its size.
+class Result_Out : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Result_Out(QWidget* parent = nullptr);
+
+    // Loads the report document into the viewer. Throws ReportFileError.
+    void navigate(const QString& path);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Resize();
+
+    ReportBrowser* WebBrowser1 = nullptr;
+};

@@ -7,7 +7,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("overpressure"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Overpressure"));
     QApplication::setApplicationVersion(QStringLiteral("1.4"));
     useDesignFont();
     Glav glav;

@@ -8,7 +8,6 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("overpressure-tests"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Overpressure"));
     ::testing::InitGoogleTest(&argc, argv);
     failOnUnexpectedDialogs();
     return RUN_ALL_TESTS();

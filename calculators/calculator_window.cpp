@@ -41,8 +41,14 @@ void CalculatorWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (opener_)
+    if (opener_) {
         opener_->setEnabled(true);
+        // The keyboard goes back to the opener, at the field that got the result; disabling the
+        // opener took the focus away from its "<=" button.
+        opener_->activateWindow();
+        if (target_)
+            target_->setFocus(Qt::OtherFocusReason);
+    }
     event->accept();
 }
 
@@ -81,7 +87,8 @@ QPushButton* CalculatorWindow::makeButton(QWidget* parent, const QString& name, 
     auto* button = new QPushButton(caption, parent);
     nameControl(button, name, caption);
     button->setGeometry(rect);
-    button->setAutoDefault(false);
+    // Enter on a focused button presses it, as Space does; these windows have no default button.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -74,7 +74,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     nameControl(button, name, toolTip.isEmpty() ? caption : toolTip);
     button->setToolTip(toolTip);
     button->setGeometry(rect);
-    button->setAutoDefault(false);
+    // Enter on a focused button presses it, as Space does; these windows have no default button.
+    button->setAutoDefault(true);
     return button;
 }
 

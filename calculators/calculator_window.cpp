@@ -52,58 +52,8 @@ void CalculatorWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-QGroupBox* CalculatorWindow::makeFrame(QWidget* parent, const QString& name, const QString& caption,
-                                       const QRect& rect)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    nameControl(frame, name, caption);
-    frame->setGeometry(rect);
-    // The layouts were drawn for a narrow interface font; a caption that would run into the next
-    // frame is set condensed instead.
-    constexpr int titleMargins = 12;
-    if (frame->fontMetrics().horizontalAdvance(caption) + titleMargins > rect.width()) {
-        QFont font = frame->font();
-        font.setStretch(QFont::SemiCondensed);
-        frame->setFont(font);
-    }
-    return frame;
-}
-
-QLineEdit* CalculatorWindow::makeField(QWidget* parent, const QString& name, const QColor& colour,
-                                       const QRect& rect, const QString& toolTip,
-                                       const QString& accessibleName)
-{
-    auto* field = new QLineEdit(parent);
-    nameControl(field, name, toolTip.isEmpty() ? accessibleName : toolTip);
-    field->setToolTip(toolTip);
-    field->setGeometry(rect);
-    setFieldColour(field, colour);
-    return field;
-}
-
-QPushButton* CalculatorWindow::makeButton(QWidget* parent, const QString& name, const QString& caption,
-                                          const QRect& rect)
-{
-    auto* button = new QPushButton(caption, parent);
-    nameControl(button, name, caption);
-    button->setGeometry(rect);
-    // Enter on a focused button presses it, as Space does; these windows have no default button.
-    button->setAutoDefault(true);
-    return button;
-}
-
 void CalculatorWindow::showText(QLineEdit* field, const QString& text)
 {
     field->setText(text);
     field->setCursorPosition(0);
-}
-
-void CalculatorWindow::setTabOrderOf(std::initializer_list<QWidget*> controls)
-{
-    QWidget* previous = nullptr;
-    for (QWidget* control : controls) {
-        if (previous)
-            setTabOrder(previous, control);
-        previous = control;
-    }
 }

@@ -20,10 +20,10 @@ class QRect;
 class CalculatorWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     ~CalculatorWindow() override;
 
-protected:
+  protected:
     // The client area is given in twips. `target` is the opener's field that receives the result;
     // it may be null for a window that hands nothing back.
     CalculatorWindow(QWidget* opener, QLineEdit* target, const QString& name, const QString& caption,
@@ -37,23 +37,15 @@ protected:
     // applyAndClose() did it. A window waiting for a calculator of its own refuses to close.
     void closeEvent(QCloseEvent* event) override;
 
-    QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& rect);
-    QLineEdit* makeField(QWidget* parent, const QString& name, const QColor& colour, const QRect& rect,
-                         const QString& toolTip, const QString& accessibleName = {});
-    QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& rect);
-
     // Puts text into a field scrolled to its beginning, so that a long number shows its most
     // significant digits.
     static void showText(QLineEdit* field, const QString& text);
-
-    // Tab moves through the controls in the order given.
-    void setTabOrderOf(std::initializer_list<QWidget*> controls);
 
     // Enter in any of these fields runs the calculation, as its button does.
     template <typename Window>
     void calculateOnEnter(std::initializer_list<QLineEdit*> fields, void (Window::*calculate)());
 
-private:
+  private:
     QPointer<QWidget> opener_;
     QPointer<QLineEdit> target_;
 };

@@ -17,7 +17,7 @@ Massjid::Massjid(QWidget* opener, QLineEdit* target, CalculationState& state, co
       state_(state), locale_(locale)
 {
     buildControls();
-    setTabOrderOf({Text3, Text1, Text5, Text4, Text2, Command3, Command2, Text6, Command1});
+    chainTabOrder({Text3, Text1, Text5, Text4, Text2, Command3, Command2, Text6, Command1});
     connect(Command2, &QPushButton::clicked, this, &Massjid::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Massjid::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &Massjid::Command1_Click);

@@ -16,7 +16,7 @@ Plotn::Plotn(QWidget* opener, QLineEdit* target, CalculationState& state, const 
       state_(state), locale_(locale)
 {
     buildControls();
-    setTabOrderOf({Text3, Text1, Command2, Text2, Command1});
+    chainTabOrder({Text3, Text1, Command2, Text2, Command1});
     connect(Command2, &QPushButton::clicked, this, &Plotn::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &Plotn::Command1_Click);
     calculateOnEnter({Text3, Text1}, &Plotn::Command2_Click);

@@ -16,7 +16,7 @@ Plpar::Plpar(QWidget* opener, QLineEdit* target, CalculationState& state, const 
       state_(state), locale_(locale)
 {
     buildControls();
-    setTabOrderOf({Text1, Text2, Text3, Text4, Command1, Text5, Command2});
+    chainTabOrder({Text1, Text2, Text3, Text4, Command1, Text5, Command2});
     connect(Command1, &QPushButton::clicked, this, &Plpar::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Plpar::Command2_Click);
     calculateOnEnter({Text1, Text2, Text3, Text4}, &Plpar::Command1_Click);

@@ -16,7 +16,7 @@ Steh::Steh(QWidget* opener, QLineEdit* target, CalculationState& state, const QL
       state_(state), locale_(locale)
 {
     buildControls();
-    setTabOrderOf({Text1, Text2, Text3, Text4, Command2, Text5, Command1});
+    chainTabOrder({Text1, Text2, Text3, Text4, Command2, Text5, Command1});
     connect(Command2, &QPushButton::clicked, this, &Steh::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &Steh::Command1_Click);
     calculateOnEnter({Text1, Text2, Text3, Text4}, &Steh::Command2_Click);

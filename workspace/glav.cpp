@@ -33,53 +33,10 @@ constexpr int cellHeight = 780;
 constexpr int rowTop[] = {240, 1080};
 constexpr int columnLeft[] = {120, 1620, 3120, 4620, 6120, 7620};
 
-QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                     bool bold = false)
+QRect cell(int row, int column)
 {
-    auto* frame = new QGroupBox(caption, parent);
-    nameControl(frame, name, caption);
-    frame->setGeometry(rect);
-    if (bold) {
-        QFont font = frame->font();
-        font.setBold(true);
-        frame->setFont(font);
-    }
-    return frame;
+    return twipsRect(columnLeft[column], rowTop[row], cellWidth, cellHeight);
 }
-
-// Controls inside a bold frame keep the ordinary weight.
-template <typename Widget> Widget* plain(Widget* widget)
-{
-    QFont font = widget->font();
-    font.setBold(false);
-    widget->setFont(font);
-    return widget;
-}
-
-QLineEdit* makeField(QWidget* parent, const QString& name, const QString& toolTip, const QColor& colour,
-                     const QRect& rect, const QString& accessibleName = {})
-{
-    auto* field = plain(new QLineEdit(parent));
-    nameControl(field, name, toolTip.isEmpty() ? accessibleName : toolTip);
-    field->setToolTip(toolTip);
-    field->setGeometry(rect);
-    setFieldColour(field, colour);
-    return field;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                        const QString& toolTip = {})
-{
-    auto* button = plain(new QPushButton(caption, parent));
-    nameControl(button, name, toolTip.isEmpty() ? caption : toolTip);
-    button->setToolTip(toolTip);
-    button->setGeometry(rect);
-    // Enter on a focused button presses it, as Space does; these windows have no default button.
-    button->setAutoDefault(true);
-    return button;
-}
-
-QRect cell(int row, int column) { return twipsRect(columnLeft[column], rowTop[row], cellWidth, cellHeight); }
 
 // A field filling a small frame, or the field beside a "<=" button.
 const QRect wholeCell = twipsRect(120, 300, 1215, 360);
@@ -119,52 +76,48 @@ void Glav::buildSourceDataGroup()
 {
     QWidget* client = centralWidget();
     Frame1 = makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Исходные данные"),
-                       twipsRect(60, 0, 9210, 2040), true);
+                       twipsRect(60, 0, 9210, 2040));
 
-    Frame2 = plain(makeFrame(Frame1, QStringLiteral("Frame2"), QStringLiteral("Рмах, кПа"), cell(0, 0)));
-    Text7 = makeField(Frame2, QStringLiteral("Text7"),
-                      QStringLiteral("Максимальное давление взрыва (при отсутствии данных Рмах=900кПа)"),
-                      inputColour, wholeCell);
-    Frame3 = plain(makeFrame(Frame1, QStringLiteral("Frame3"), QStringLiteral("Ро, кПа"), cell(0, 1)));
-    Text8 = makeField(Frame3, QStringLiteral("Text8"),
-                      QStringLiteral("Начальное давление (при отсутствии данных Ро=101кПа)"), inputColour,
-                      wholeCell);
-    Frame4 = plain(makeFrame(Frame1, QStringLiteral("Frame4"), QStringLiteral("m, кг"), cell(0, 2)));
+    Frame2 = makeFrame(Frame1, QStringLiteral("Frame2"), QStringLiteral("Рмах, кПа"), cell(0, 0));
+    Text7 = makeField(Frame2, QStringLiteral("Text7"), inputColour, wholeCell,
+                      QStringLiteral("Максимальное давление взрыва (при отсутствии данных Рмах=900кПа)"));
+    Frame3 = makeFrame(Frame1, QStringLiteral("Frame3"), QStringLiteral("Ро, кПа"), cell(0, 1));
+    Text8 = makeField(Frame3, QStringLiteral("Text8"), inputColour, wholeCell,
+                      QStringLiteral("Начальное давление (при отсутствии данных Ро=101кПа)"));
+    Frame4 = makeFrame(Frame1, QStringLiteral("Frame4"), QStringLiteral("m, кг"), cell(0, 2));
     Command4 = makeButton(Frame4, QStringLiteral("Command4"), QStringLiteral("<="), cellButton,
                           QStringLiteral("Произвести расчет массы паров жидкости или газа"));
-    Text1 = makeField(Frame4, QStringLiteral("Text1"), QStringLiteral("Масса паров жидкости или газа"),
-                      resultColour, besideButton);
-    Frame6 = plain(makeFrame(Frame1, QStringLiteral("Frame6"), QStringLiteral("Vсв, куб.м."), cell(0, 3)));
-    Text3 = makeField(Frame6, QStringLiteral("Text3"), QStringLiteral("Свободный объем помещения"),
-                      inputColour, wholeCell);
-    Frame7 = plain(
-        makeFrame(Frame1, QStringLiteral("Frame7"), QStringLiteral("р г.п., кг/куб.м."), cell(0, 4)));
-    Command3 = makeButton(Frame7, QStringLiteral("Command3"), QStringLiteral("<="), cellButton,
-                          QStringLiteral("Произвести расчет плотности газа или пара при расчетной температуре"));
-    Text4 = makeField(Frame7, QStringLiteral("Text4"),
-                      QStringLiteral("Плотность газа или пара при расчетной температуре"), resultColour,
-                      besideButton);
-    Frame9 = plain(makeFrame(Frame1, QStringLiteral("Frame9"), QStringLiteral("Cст"), cell(0, 5)));
+    Text1 = makeField(Frame4, QStringLiteral("Text1"), resultColour, besideButton,
+                      QStringLiteral("Масса паров жидкости или газа"));
+    Frame6 = makeFrame(Frame1, QStringLiteral("Frame6"), QStringLiteral("Vсв, куб.м."), cell(0, 3));
+    Text3 = makeField(Frame6, QStringLiteral("Text3"), inputColour, wholeCell,
+                      QStringLiteral("Свободный объем помещения"));
+    Frame7 = makeFrame(Frame1, QStringLiteral("Frame7"), QStringLiteral("р г.п., кг/куб.м."), cell(0, 4));
+    Command3 =
+        makeButton(Frame7, QStringLiteral("Command3"), QStringLiteral("<="), cellButton,
+                   QStringLiteral("Произвести расчет плотности газа или пара при расчетной температуре"));
+    Text4 = makeField(Frame7, QStringLiteral("Text4"), resultColour, besideButton,
+                      QStringLiteral("Плотность газа или пара при расчетной температуре"));
+    Frame9 = makeFrame(Frame1, QStringLiteral("Frame9"), QStringLiteral("Cст"), cell(0, 5));
     Command2 = makeButton(Frame9, QStringLiteral("Command2"), QStringLiteral("<="), cellButton,
                           QStringLiteral("Произвести расчет стехиометрической концентрации"));
-    Text5 = makeField(Frame9, QStringLiteral("Text5"), QStringLiteral("Стехиометрическая концентрация"),
-                      resultColour, besideButton);
+    Text5 = makeField(Frame9, QStringLiteral("Text5"), resultColour, besideButton,
+                      QStringLiteral("Стехиометрическая концентрация"));
 
-    Frame10 = plain(makeFrame(Frame1, QStringLiteral("Frame10"), QStringLiteral("Кн"), cell(1, 0)));
-    Text6 = makeField(Frame10, QStringLiteral("Text6"),
+    Frame10 = makeFrame(Frame1, QStringLiteral("Frame10"), QStringLiteral("Кн"), cell(1, 0));
+    Text6 = makeField(Frame10, QStringLiteral("Text6"), inputColour, wholeCell,
                       QStringLiteral("Коэффициент, учитывающий негерметичность помещения и неадиабатичность "
-                                     "процесса горения (при отсутствии данных Кн=3)"),
-                      inputColour, wholeCell);
+                                     "процесса горения (при отсутствии данных Кн=3)"));
     // Z stands on the window itself, in the second row of the source-data frame.
     Frame5 = makeFrame(client, QStringLiteral("Frame5"), QStringLiteral("Z"),
                        twipsRect(60 + columnLeft[1], rowTop[1], cellWidth, cellHeight));
-    Text2 = makeField(Frame5, QStringLiteral("Text2"), QStringLiteral("Коэффициент участия горючего во взрыве"),
-                      inputColour, wholeCell);
-    Frame15 = plain(makeFrame(Frame1, QStringLiteral("Frame15"), QStringLiteral("Qсг, МДж/кг"), cell(1, 2)));
-    Text9 = makeField(Frame15, QStringLiteral("Text9"), {}, inputColour, wholeCell,
+    Text2 = makeField(Frame5, QStringLiteral("Text2"), inputColour, wholeCell,
+                      QStringLiteral("Коэффициент участия горючего во взрыве"));
+    Frame15 = makeFrame(Frame1, QStringLiteral("Frame15"), QStringLiteral("Qсг, МДж/кг"), cell(1, 2));
+    Text9 = makeField(Frame15, QStringLiteral("Text9"), inputColour, wholeCell, {},
                       QStringLiteral("Удельная теплота сгорания, МДж/кг"));
-    Frame8 = plain(makeFrame(Frame1, QStringLiteral("Frame8"), QStringLiteral("Тип расчета"),
-                             twipsRect(columnLeft[3], rowTop[1], 2955, cellHeight)));
+    Frame8 = makeFrame(Frame1, QStringLiteral("Frame8"), QStringLiteral("Тип расчета"),
+                       twipsRect(columnLeft[3], rowTop[1], 2955, cellHeight));
     Check1 = new QCheckBox(QStringLiteral("Помещение"), Frame8);
     nameControl(Check1, QStringLiteral("Check1"), Check1->text());
     Check1->setGeometry(twipsRect(120, 240, 2700, 255));
@@ -174,6 +127,8 @@ void Glav::buildSourceDataGroup()
     Check2->setGeometry(twipsRect(120, 495, 2700, 255));
     Command1 = makeButton(Frame1, QStringLiteral("Command1"), QStringLiteral("Расчет"),
                           twipsRect(columnLeft[5], rowTop[1] + 240, cellWidth, 420));
+
+    makeCaptionBold(Frame1);
 
     Text2->setText(formatNumber(0.3, locale_));
     Text6->setText(formatNumber(3.0, locale_));
@@ -185,32 +140,32 @@ void Glav::buildVentilationGroup()
 {
     Frame11 = makeFrame(centralWidget(), QStringLiteral("Frame11"),
                         QStringLiteral("Расчет кратности воздухообмена аварийной вентиляции, м.куб./ч"),
-                        twipsRect(60, 2100, 9210, 1680), true);
+                        twipsRect(60, 2100, 9210, 1680));
     Command8 = makeButton(Frame11, QStringLiteral("Command8"), QStringLiteral("Занести в отчет"),
                           twipsRect(2400, 1140, 2160, 420));
     Command6 = makeButton(Frame11, QStringLiteral("Command6"), QStringLiteral("Расчет"),
                           twipsRect(120, 1140, 2160, 420));
-    Frame14 = plain(makeFrame(Frame11, QStringLiteral("Frame14"), QStringLiteral("Кратность воздухообм."),
-                              twipsRect(120, 240, 2160, cellHeight)));
-    Text12 = makeField(Frame14, QStringLiteral("Text12"), {}, inputColour, twipsRect(120, 300, 1920, 360),
+    Frame14 = makeFrame(Frame11, QStringLiteral("Frame14"), QStringLiteral("Кратность воздухообм."),
+                        twipsRect(120, 240, 2160, cellHeight));
+    Text12 = makeField(Frame14, QStringLiteral("Text12"), inputColour, twipsRect(120, 300, 1920, 360), {},
                        QStringLiteral("Кратность воздухообмена, 1/ч"));
-    Frame13 = plain(makeFrame(Frame11, QStringLiteral("Frame13"), QStringLiteral("Длина помещения, м"),
-                              twipsRect(2400, 240, 2160, cellHeight)));
-    Text11 = makeField(Frame13, QStringLiteral("Text11"), {}, inputColour, twipsRect(120, 300, 1920, 360),
+    Frame13 = makeFrame(Frame11, QStringLiteral("Frame13"), QStringLiteral("Длина помещения, м"),
+                        twipsRect(2400, 240, 2160, cellHeight));
+    Text11 = makeField(Frame13, QStringLiteral("Text11"), inputColour, twipsRect(120, 300, 1920, 360), {},
                        QStringLiteral("Длина помещения, м"));
     Frame12 = makeFrame(Frame11, QStringLiteral("Frame12"), QStringLiteral("Результат"),
-                        twipsRect(4680, 240, 4410, 1320), true);
-    Text10 = makeField(Frame12, QStringLiteral("Text10"),
-                       QStringLiteral("Избыточное давление взрыва (должно быть меньше 5кПа)"), resultColour,
-                       twipsRect(120, 300, 4170, 420));
-    Text13 = makeField(Frame12, QStringLiteral("Text13"),
-                       QStringLiteral("Производительность вентиляционной установки, м3/час"), resultColour,
-                       twipsRect(120, 780, 4170, 420));
+                        twipsRect(4680, 240, 4410, 1320));
+    Text10 = makeField(Frame12, QStringLiteral("Text10"), resultColour, twipsRect(120, 300, 4170, 420),
+                       QStringLiteral("Избыточное давление взрыва (должно быть меньше 5кПа)"));
+    Text13 = makeField(Frame12, QStringLiteral("Text13"), resultColour, twipsRect(120, 780, 4170, 420),
+                       QStringLiteral("Производительность вентиляционной установки, м3/час"));
     for (QLineEdit* result : {Text10, Text13}) {
         QFont font = result->font();
         font.setPointSizeF(9.75);
         result->setFont(font);
     }
+    makeCaptionBold(Frame11);
+    makeCaptionBold(Frame12);
 }
 
 void Glav::buildMenu()
@@ -233,9 +188,9 @@ void Glav::buildMenu()
 
 void Glav::setTabOrderOfControls()
 {
-    const QList<QWidget*> order{Text7, Text8, Text1, Command4, Text3, Text4, Command3, Text5, Command2,
-                                Text6, Text2, Text9, Check1, Check2, Command1, Text12, Text11, Command6,
-                                Command8, Text10, Text13};
+    const QList<QWidget*> order{Text7,    Text8,    Text1,  Command4, Text3,    Text4,  Command3,
+                                Text5,    Command2, Text6,  Text2,    Text9,    Check1, Check2,
+                                Command1, Text12,   Text11, Command6, Command8, Text10, Text13};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -256,17 +211,27 @@ void Glav::connectHandlers()
 
 void Glav::ver_Click()
 {
-    const QString text = QStringLiteral("Версия 1.4\r\n"
-                                        "Overpressure: расчет избыточного давления взрыва и категории "
-                                        "помещения или наружной установки\r\n"
-                                        "Об ошибках и замечаниях сообщайте в трекер задач проекта Overpressure");
+    const QString text =
+        QStringLiteral("Версия 1.4\r\n"
+                       "Overpressure: расчет избыточного давления взрыва и категории "
+                       "помещения или наружной установки\r\n"
+                       "Об ошибках и замечаниях сообщайте в трекер задач проекта Overpressure");
     showMessage(this, QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text);
 }
 
 // The room and outdoor sections start a new report; the ventilation section extends the last one.
-void Glav::result1() { state.out = roomSection(state, locale_); }
-void Glav::result2() { state.out += ventilationSection(state, locale_); }
-void Glav::result3() { state.out = outdoorSection(state, locale_); }
+void Glav::result1()
+{
+    state.out = roomSection(state, locale_);
+}
+void Glav::result2()
+{
+    state.out += ventilationSection(state, locale_);
+}
+void Glav::result3()
+{
+    state.out = outdoorSection(state, locale_);
+}
 
 // The room runs first, so with both boxes set the outdoor report is the one published. A greyed
 // box is neither set nor clear: no branch runs and the report is published as it stands.
@@ -278,8 +243,10 @@ void Glav::Command1_Click()
             return;
         }
         if (Check1->checkState() == Qt::Checked) {
-            calculateRoom(state, {Text7->text(), Text8->text(), Text1->text(), Text2->text(), Text3->text(),
-                                  Text4->text(), Text5->text(), Text6->text()}, locale_);
+            calculateRoom(state,
+                          {Text7->text(), Text8->text(), Text1->text(), Text2->text(), Text3->text(),
+                           Text4->text(), Text5->text(), Text6->text()},
+                          locale_);
             result1();
         }
         if (Check2->checkState() == Qt::Checked) {
@@ -294,9 +261,18 @@ void Glav::Command1_Click()
     }
 }
 
-void Glav::Command2_Click() { openCalculator<Steh>(this, Text5, state, numberLocale()); }
-void Glav::Command3_Click() { openCalculator<Plotn>(this, Text4, state, numberLocale()); }
-void Glav::Command4_Click() { openCalculator<Massjid>(this, Text1, state, numberLocale()); }
+void Glav::Command2_Click()
+{
+    openCalculator<Steh>(this, Text5, state, numberLocale());
+}
+void Glav::Command3_Click()
+{
+    openCalculator<Plotn>(this, Text4, state, numberLocale());
+}
+void Glav::Command4_Click()
+{
+    openCalculator<Massjid>(this, Text1, state, numberLocale());
+}
 
 void Glav::Command6_Click()
 {

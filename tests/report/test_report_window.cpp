@@ -1,3 +1,4 @@
+#include "glav.h"
 #include "grand.h"
 #include "report_browser.h"
 #include "report_document.h"
@@ -5,198 +6,270 @@
 #include "result_out.h"
 #include "window_test.h"
 
+#include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString caption = QStringLiteral("Отчет");
-
-// What a viewer shows of an HTML fragment: the text without its tags.
-QString withoutTags(const QString& html)
+QByteArray readFile(const QString& path)
 {
-    return QString(html).remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-}
-
-int openReportWindows()
-{
-    int count = 0;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        count += widget->objectName() == QStringLiteral("Result_Out") ? 1 : 0;
-    return count;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString shownText(const Result_Out* window)
 {
-    auto* browser = child<ReportBrowser>(window, QStringLiteral("WebBrowser1"));
+    auto* browser = window ? window->findChild<ReportBrowser*>(u"WebBrowser1"_s) : nullptr;
     return browser ? browser->toPlainText().trimmed() : QString();
+}
+
+int openReportWindows()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    return int(std::count_if(windows.begin(), windows.end(),
+                             [](QWidget* w) { return w->objectName() == u"Result_Out" && w->isVisible(); }));
+}
+
+// A path that cannot be written: its folder would be below a regular file.
+QString unwritablePath(const QTemporaryDir& folder)
+{
+    QFile blocker(folder.filePath(u"plain-file"_s));
+    EXPECT_TRUE(blocker.open(QIODevice::WriteOnly));
+    return blocker.fileName() + u"/proect.htm"_s;
+}
+
+TEST(ResultOut, BrowserFollowsTheWindowSizeInTwips)
+{
+    struct Row {
+        QSize window, browser; // twips; the browser starts at 9615 x 7935
+    };
+    // clang-format off
+    const Row rows[] = {
+        {{15000, 10000}, {14850, 9600}}, {{13380, 8985}, {13230, 8585}}, {{150, 400}, {0, 0}},
+        {{149, 10000}, {9615, 7935}}, {{15000, 399}, {14850, 7935}}};
+    // clang-format on
+    for (const Row& row : rows)
+        EXPECT_EQ(browserSizeAfterResize({9615, 7935}, row.window), row.browser) << row.window.width();
+
+    Result_Out window;
+    EXPECT_TRUE(window.isWindow());
+    EXPECT_EQ(window.windowTitle(), u"Отчет"_s);
+    EXPECT_EQ(window.size(), QSize(892, 599));
+    auto* browser = child<ReportBrowser>(&window, u"WebBrowser1"_s);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->geometry(), QRect(0, 0, 641, 529));
+    window.show();
+    window.resize(1000, 640);
+    QApplication::processEvents();
+    const QSize outer = window.frameGeometry().size();
+    EXPECT_EQ(browser->geometry(), QRect(0, 0, outer.width() - 10, (outer.height() * 15 - 400 + 7) / 15));
 }
 
 // Looks at the viewer at the moment the report window is shown for the first time.
 class FirstShowWatcher : public QObject {
   public:
     QString textWhenShown;
-    bool shown = false;
-
-  protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && watched->objectName() == QStringLiteral("Result_Out") &&
-            !shown) {
-            shown = true;
+        if (event->type() == QEvent::Show && watched->objectName() == u"Result_Out" && textWhenShown.isNull())
             textWhenShown = shownText(static_cast<Result_Out*>(watched));
-        }
         return false;
     }
 };
 
-struct PublisherInTemporaryFolder {
+// The document is written in Windows-1251 and the viewer shows it decoded, in one window for every
+// publication.
+TEST(ReportPublisher, WritesTheDocumentAndShowsItInOneOwnerlessModelessWindow)
+{
     QTemporaryDir folder;
     ReportPublisher publisher;
-    PublisherInTemporaryFolder() { publisher.setDocumentPath(folder.filePath(QStringLiteral("proect.htm"))); }
-};
-
-} // namespace
-
-struct ResizeRow {
-    const char* name;
-    QSize browser;
-    QSize window;
-    QSize expected;
-};
-
-class BrowserResize : public testing::TestWithParam<ResizeRow> {};
-
-TEST_P(BrowserResize, FollowsTheWindowInTwips)
-{
-    const ResizeRow& row = GetParam();
-    EXPECT_EQ(browserSizeAfterResize(row.browser, row.window), row.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, BrowserResize,
-    testing::Values(ResizeRow{"Enlarged", {9615, 7935}, {15000, 10000}, {14850, 9600}},
-                    ResizeRow{"Initial", {9615, 7935}, {13380, 8985}, {13230, 8585}},
-                    ResizeRow{"DownToTheMargins", {9615, 7935}, {150, 400}, {0, 0}},
-                    ResizeRow{"TooNarrowChangesNothing", {9615, 7935}, {149, 10000}, {9615, 7935}},
-                    ResizeRow{"TooLowKeepsTheHeight", {9615, 7935}, {15000, 399}, {14850, 7935}}),
-    [](const testing::TestParamInfo<ResizeRow>& info) { return std::string(info.param.name); });
-
-TEST(ResultOut, IsAResizableTopLevelWindowWithItsCaptionAndClientArea)
-{
-    Result_Out window;
-    EXPECT_TRUE(window.isWindow());
-    EXPECT_EQ(window.windowTitle(), caption);
-    EXPECT_EQ(window.size(), QSize(892, 599));
-    EXPECT_NE(window.minimumSize(), window.maximumSize());
-    auto* browser = child<ReportBrowser>(&window, QStringLiteral("WebBrowser1"));
-    ASSERT_NE(browser, nullptr);
-    EXPECT_EQ(browser->geometry(), QRect(0, 0, 641, 529));
-    EXPECT_TRUE(browser->toPlainText().isEmpty());
-}
-
-TEST(ResultOut, ViewerFollowsTheWindowSize)
-{
-    Result_Out window;
-    window.show();
-    window.resize(1000, 640);
-    QApplication::processEvents();
-    auto* browser = child<ReportBrowser>(&window, QStringLiteral("WebBrowser1"));
-    ASSERT_NE(browser, nullptr);
-    // 150 twips (10 pixels) narrower and 400 twips lower than the window with its frame.
-    const QSize outer = window.frameGeometry().size();
-    EXPECT_EQ(browser->pos(), QPoint(0, 0));
-    EXPECT_EQ(browser->width(), outer.width() - 10);
-    EXPECT_EQ(browser->height(), (outer.height() * 15 - 400 + 7) / 15);
-}
-
-TEST(ReportBrowser, DecodesWindows1251)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("proect.htm"));
-    writeReportDocument(path, QStringLiteral("<p><p>Р = 99,875кПа."));
-    ReportBrowser browser;
-    browser.navigate(path);
-    EXPECT_EQ(browser.toPlainText().trimmed(), withoutTags(QStringLiteral("<p>Р = 99,875кПа.")));
-    EXPECT_EQ(browser.location(), path);
-}
-
-TEST(ReportBrowser, AFileThatCannotBeReadIsAnError)
-{
-    QTemporaryDir folder;
-    ReportBrowser browser;
-    EXPECT_THROW(browser.navigate(folder.filePath(QStringLiteral("missing.htm"))), ReportFileError);
-}
-
-TEST(ReportPublisher, ShowsTheReportInOneModelessWindowWithoutOwner)
-{
-    PublisherInTemporaryFolder fixture;
+    EXPECT_EQ(publisher.documentPath(), AppFolderPath(u"proect.htm"_s)) << "beside the program by default";
+    publisher.setDocumentPath(folder.filePath(u"proect.htm"_s));
     FirstShowWatcher watcher;
     qApp->installEventFilter(&watcher);
-    fixture.publisher.PublishReport(QStringLiteral("<p><p>Р = 1кПа."));
+    publisher.PublishReport(u"<p><p>Р = 1кПа."_s);
     qApp->removeEventFilter(&watcher);
+    EXPECT_EQ(readFile(publisher.documentPath()), reportDocument(u"<p><p>Р = 1кПа."_s));
+    const QPointer<Result_Out> first = publisher.window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(watcher.textWhenShown, u"Р = 1кПа."_s) << "loaded before shown";
+    EXPECT_EQ(first->parentWidget(), nullptr);
+    EXPECT_EQ(first->windowModality(), Qt::NonModal);
 
-    Result_Out* window = fixture.publisher.window();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->parentWidget(), nullptr);
-    EXPECT_EQ(window->windowModality(), Qt::NonModal);
+    publisher.PublishReport(u"<p><p>Р = 2кПа."_s);
+    EXPECT_EQ(publisher.window(), first.data()) << "reloaded in place";
+    EXPECT_EQ(shownText(first), u"Р = 2кПа."_s);
     EXPECT_EQ(openReportWindows(), 1);
-    ASSERT_TRUE(watcher.shown);
-    EXPECT_EQ(watcher.textWhenShown, withoutTags(QStringLiteral("<p>Р = 1кПа."))) << "loaded before shown";
-}
 
-TEST(ReportPublisher, ReloadsTheOpenWindowInPlace)
-{
-    PublisherInTemporaryFolder fixture;
-    fixture.publisher.PublishReport(QStringLiteral("<p><p>Р = 1кПа."));
-    const QPointer<Result_Out> first = fixture.publisher.window();
-    fixture.publisher.PublishReport(QStringLiteral("<p><p>Р = 2кПа."));
-    EXPECT_EQ(fixture.publisher.window(), first.data());
-    EXPECT_EQ(openReportWindows(), 1);
-    EXPECT_EQ(shownText(first), withoutTags(QStringLiteral("<p>Р = 2кПа.")));
-}
-
-TEST(ReportPublisher, OpensANewWindowAfterTheUserClosedTheLastOne)
-{
-    PublisherInTemporaryFolder fixture;
-    fixture.publisher.PublishReport(QStringLiteral("a"));
-    const QPointer<Result_Out> first = fixture.publisher.window();
     first->close();
     flushDeletes();
     EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(fixture.publisher.window(), nullptr);
-    fixture.publisher.PublishReport(QStringLiteral("b"));
-    ASSERT_NE(fixture.publisher.window(), nullptr);
-    EXPECT_EQ(shownText(fixture.publisher.window()), QStringLiteral("b"));
+    EXPECT_EQ(publisher.window(), nullptr);
+    publisher.PublishReport(u"b"_s);
+    EXPECT_EQ(shownText(publisher.window()), u"b"_s);
     EXPECT_EQ(openReportWindows(), 1);
-}
-
-TEST(ReportPublisher, WritesTheDocumentBeforeShowingIt)
-{
-    PublisherInTemporaryFolder fixture;
-    fixture.publisher.PublishReport(QStringLiteral("x"));
-    QFile file(fixture.publisher.documentPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), reportDocument(QStringLiteral("x")));
 }
 
 TEST(ReportPublisher, AFailedWriteOpensNoWindow)
 {
     QTemporaryDir folder;
-    QFile blocker(folder.filePath(QStringLiteral("plain-file")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     ReportPublisher publisher;
-    publisher.setDocumentPath(blocker.fileName() + QStringLiteral("/proect.htm"));
-    EXPECT_THROW(publisher.PublishReport(QStringLiteral("x")), ReportFileError);
+    publisher.setDocumentPath(unwritablePath(folder));
+    EXPECT_THROW(publisher.PublishReport(u"x"_s), ReportFileError);
     EXPECT_EQ(publisher.window(), nullptr);
     EXPECT_EQ(openReportWindows(), 0);
+    EXPECT_THROW(ReportBrowser().navigate(folder.filePath(u"missing.htm"_s)), ReportFileError);
 }
 
-TEST(ReportPublisher, WritesBesideTheProgramByDefault)
+const QString ventilationHeading =
+    u"<p><h4>1.6 Расчет аварийной вентиляции при пересчете на категорию В1.</h4>"_s;
+
+// The main window in a comma locale, publishing into a folder of its own.
+class PublishedReport : public testing::Test {
+  protected:
+    PublishedReport() { glav.reportPublisher.setDocumentPath(documentPath()); }
+
+    QString documentPath() const { return folder.filePath(u"proect.htm"_s); }
+    QByteArray document() const { return readFile(documentPath()); }
+    QString shown() const { return shownText(glav.reportPublisher.window()); }
+    static QByteArray expected(const char* name)
+    {
+        const QByteArray bytes = readFile(QStringLiteral(EXPECTED_REPORTS "/") + QString::fromLatin1(name));
+        EXPECT_FALSE(bytes.isEmpty()) << "missing expected document " << name;
+        return bytes;
+    }
+    void type(std::initializer_list<std::pair<const char*, const char*>> texts)
+    {
+        for (const auto& [field, text] : texts)
+            typeInto(&glav, QString::fromLatin1(field), QString::fromUtf8(text));
+    }
+    // The worked example: 10 kg of vapour in 100 m3, density 2 kg/m3, Cst 4 %.
+    void calculateTheExampleRoom()
+    {
+        type({{"Text1", "10"}, {"Text3", "100"}, {"Text4", "2"}, {"Text5", "4"}});
+        clickButton(&glav, u"Command1"_s);
+    }
+    // 10 kg of a gas with 45.2 MJ/kg and Z = 0.1: a reduced mass of 10 kg.
+    void calculateTheExampleOutdoorInstallation(bool room)
+    {
+        child<QCheckBox>(&glav, u"Check1"_s)->setChecked(room);
+        child<QCheckBox>(&glav, u"Check2"_s)->setChecked(true);
+        type({{"Text9", "45,2"}, {"Text1", "10"}, {"Text2", "0,1"}});
+        clickButton(&glav, u"Command1"_s);
+    }
+    static void expectOneCriticalBox(const DialogRecorder& dialogs, const QString& text)
+    {
+        ASSERT_EQ(dialogs.seen.size(), 1u);
+        EXPECT_TRUE(dialogs.seen[0].text.contains(text)) << dialogs.seen[0].text.toStdString();
+        EXPECT_EQ(dialogs.seen[0].icon, QMessageBox::Critical);
+        EXPECT_EQ(dialogs.seen[0].buttons, QMessageBox::Ok);
+    }
+
+    QTemporaryDir folder;
+    Glav glav{commaLocale()};
+};
+
+TEST_F(PublishedReport, RoomReportIsTheExpectedDocument)
 {
-    ReportPublisher publisher;
-    EXPECT_EQ(publisher.documentPath(), AppFolderPath(QStringLiteral("proect.htm")));
+    // What the calculator windows would have left.
+    glav.state = {.M = 58.08,
+                  .Fi = 50,
+                  .n = 1,
+                  .out = {},
+                  .Pn = 46.0123,
+                  .Em = 10.5,
+                  .pl = 2.2815,
+                  .A = 6.37551,
+                  .B = 1281.721,
+                  .C = 237.088,
+                  .nC = 3,
+                  .nH = 6,
+                  .nO = 1};
+    calculateTheExampleRoom();
+    EXPECT_EQ(glav.state.EP, 99.875);
+    EXPECT_EQ(document(), expected("room_comma.htm"));
+    EXPECT_TRUE(shown().contains(u"Р = 99,875кПа."_s));
 }
+
+TEST_F(PublishedReport, OutdoorReportIsTheExpectedDocumentAndAloneWhenTheRoomIsCalculatedToo)
+{
+    glav.state.Em = 10;
+    for (const char* unread : {"Text3", "Text4", "Text5", "Text6", "Text7"})
+        typeInto(&glav, QString::fromLatin1(unread), QString());
+    calculateTheExampleOutdoorInstallation(false);
+    EXPECT_NEAR(glav.state.EP, 7.4841, 5e-5);
+    EXPECT_EQ(document(), expected("outdoor_comma.htm"));
+
+    type({{"Text3", "100"}, {"Text4", "2"}, {"Text5", "4"}, {"Text6", "3"}, {"Text7", "900"}});
+    calculateTheExampleOutdoorInstallation(true);
+    EXPECT_EQ(glav.state.Cst, 4) << "the room was calculated too";
+    EXPECT_NEAR(glav.state.EP, 7.4841, 5e-5);
+    EXPECT_EQ(document(), expected("outdoor_comma.htm"));
+}
+
+TEST_F(PublishedReport, VentilationSectionFollowsTheReportOncePerPressUntilTheNextCalculation)
+{
+    glav.state.M = 58;
+    glav.state.Pn = 20;
+    glav.state.Fi = 10;
+    calculateTheExampleRoom();
+    type({{"Text12", "8"}, {"Text11", "20"}});
+    clickButton(&glav, u"Command6"_s);
+    clickButton(&glav, u"Command8"_s);
+    EXPECT_EQ(document(), expected("room_ventilation_comma.htm"));
+    clickButton(&glav, u"Command8"_s);
+    EXPECT_EQ(document(), expected("room_ventilation_twice_comma.htm"));
+    EXPECT_EQ(shown().count(u"1.6 Расчет аварийной вентиляции при пересчете на категорию В1."_s), 2);
+    clickButton(&glav, u"Command1"_s);
+    EXPECT_FALSE(glav.state.out.contains(ventilationHeading));
+    EXPECT_FALSE(document().contains("1.6 "));
+}
+
+TEST_F(PublishedReport, VentilationSectionStandsAloneBeforeAnyCalculation)
+{
+    clickButton(&glav, u"Command8"_s);
+    EXPECT_EQ(document(), expected("ventilation_alone_comma.htm"));
+    EXPECT_TRUE(glav.state.out.startsWith(ventilationHeading));
+}
+
+TEST_F(PublishedReport, AFailedPublicationIsToldAndKeepsTheReportBuilt)
+{
+    glav.reportPublisher.setDocumentPath(unwritablePath(folder));
+    {
+        DialogRecorder dialogs;
+        calculateTheExampleRoom();
+        expectOneCriticalBox(dialogs, u"Ошибка ввода данных!"_s);
+        EXPECT_EQ(dialogs.seen[0].title, u" "_s);
+    }
+    EXPECT_EQ(glav.state.EP, 99.875);
+    EXPECT_TRUE(glav.state.out.contains(u"<p>Р = 99,875кПа."_s));
+    EXPECT_EQ(glav.reportPublisher.window(), nullptr);
+
+    glav.reportPublisher.setDocumentPath(documentPath());
+    clickButton(&glav, u"Command1"_s);
+    const QString reportBefore = glav.state.out;
+    const QString shownBefore = shown();
+    glav.reportPublisher.setDocumentPath(unwritablePath(folder));
+    DialogRecorder dialogs;
+    clickButton(&glav, u"Command8"_s);
+    expectOneCriticalBox(dialogs, QDir::toNativeSeparators(glav.reportPublisher.documentPath()));
+    EXPECT_EQ(glav.state.out, reportBefore) << "the ventilation section is not kept";
+    EXPECT_EQ(shown(), shownBefore);
+}
+
+TEST_F(PublishedReport, TheReportOutlivesTheMainWindow)
+{
+    glav.show();
+    calculateTheExampleRoom();
+    glav.close();
+    QApplication::processEvents();
+    ASSERT_NE(glav.reportPublisher.window(), nullptr);
+    EXPECT_TRUE(glav.reportPublisher.window()->isVisible());
+}
+
+} // namespace

@@ -2,8 +2,6 @@
 #include "glav.h"
 #include "input_error.h"
 #include "numbers.h"
-#include "report_publisher.h"
-#include "result_out.h"
 #include "ventilation.h"
 #include "window_test.h"
 
@@ -11,415 +9,263 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
-#include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QLocale comma(QLocale::Russian, QLocale::Russia);
-const QString inputErrorText = QStringLiteral("Ошибка ввода данных!");
-const QString inputErrorTitle = QStringLiteral(" ");
-const QString neitherBoxText = QStringLiteral("Ошибка!");
-const QString kilopascal = QStringLiteral("кПа");
-const QString cubicMetresPerHour = QStringLiteral("м3/час");
+const QLocale comma = commaLocale();
+
+using Values = std::vector<double>;
 
 // A value no calculation produces, to see which variables a failed run changed.
 constexpr double untouched = -7;
-
-CalculationState stateOfUntouchedValues()
+CalculationState untouchedState()
 {
-    CalculationState state;
-    for (double* value :
-         {&state.EP, &state.Pmax, &state.po, &state.Mass, &state.Z, &state.Vsv, &state.pgp, &state.Cst,
-          &state.Kn, &state.Mpr, &state.Qsg, &state.n, &state.L, &state.nu, &state.Vvent})
+    CalculationState s;
+    for (double* value : {&s.EP, &s.Pmax, &s.po, &s.Mass, &s.Z, &s.Vsv, &s.pgp, &s.Cst, &s.Kn, &s.Mpr, &s.Qsg,
+                          &s.n, &s.L, &s.nu, &s.Vvent})
         *value = untouched;
-    state.U = float(untouched);
-    state.W = float(untouched);
-    return state;
+    s.U = s.W = float(untouched);
+    return s;
 }
 
-const RoomFields exampleRoom{QStringLiteral("900"), QStringLiteral("101"), QStringLiteral("10"),
-                             QStringLiteral("0,3"), QStringLiteral("100"), QStringLiteral("2"),
-                             QStringLiteral("4"),   QStringLiteral("3")};
-
-// The room of the worked example, as the main calculation leaves it, with the calculators' M, Pn, Fi.
-CalculationState exampleRoomState()
+// The worked example: 10 kg of vapour in a free volume of 100 m3, density 2 kg/m3, Cst 4 %.
+const RoomFields exampleRoom{u"900"_s, u"101"_s, u"10"_s, u"0,3"_s, u"100"_s, u"2"_s, u"4"_s, u"3"_s};
+const Values exampleRoomValues{900, 101, 10, 0.3, 100, 2, 4, 3};
+Values roomValues(const CalculationState& s)
 {
-    CalculationState state;
-    calculateRoom(state, exampleRoom, comma);
-    state.M = 58;
-    state.Pn = 20;
-    state.Fi = 10;
-    return state;
+    return {s.Pmax, s.po, s.Mass, s.Z, s.Vsv, s.pgp, s.Cst, s.Kn};
 }
-
-} // namespace
 
 TEST(RoomCalculation, GivesTheExamplePressure)
 {
     CalculationState state;
     calculateRoom(state, exampleRoom, comma);
     EXPECT_EQ(state.EP, 99.875);
-    EXPECT_EQ(state.Pmax, 900);
-    EXPECT_EQ(state.po, 101);
-    EXPECT_EQ(state.Mass, 10);
-    EXPECT_EQ(state.Z, 0.3);
-    EXPECT_EQ(state.Vsv, 100);
-    EXPECT_EQ(state.pgp, 2);
-    EXPECT_EQ(state.Cst, 4);
-    EXPECT_EQ(state.Kn, 3);
+    EXPECT_EQ(roomValues(state), exampleRoomValues);
+    RoomFields higherStart = exampleRoom;
+    higherStart.initialPressure = u"1000"_s;
+    calculateRoom(state, higherStart, comma);
+    EXPECT_EQ(state.EP, -12.5) << "an initial pressure above the maximum is no error";
 }
 
-TEST(RoomCalculation, AHigherInitialPressureGivesANegativePressureWithoutError)
+TEST(RoomCalculation, AFailureKeepsWhatWasStoredAndLeavesThePressure)
 {
-    CalculationState state;
-    RoomFields fields = exampleRoom;
-    fields.initialPressure = QStringLiteral("1000");
-    calculateRoom(state, fields, comma);
-    EXPECT_EQ(state.EP, -12.5);
-}
-
-struct PartialStoreRow {
-    const char* name;
-    int field;        // index of the field in reading order
-    const char* text; // what it holds
-    int storedBefore; // how many of the eight room variables take their new values
-    double parsed;    // the value the changed field gives, when it is among them
-};
-
-class RoomCalculationFailure : public testing::TestWithParam<PartialStoreRow> {};
-
-TEST_P(RoomCalculationFailure, KeepsWhatWasStoredAndLeavesThePressure)
-{
-    const PartialStoreRow& row = GetParam();
-    RoomFields fields = exampleRoom;
-    QString* texts[] = {&fields.maxPressure,    &fields.initialPressure, &fields.mass,
-                        &fields.participation,  &fields.freeVolume,      &fields.density,
-                        &fields.stoichiometric, &fields.leakage};
-    *texts[row.field] = QString::fromUtf8(row.text);
-    CalculationState state = stateOfUntouchedValues();
-    EXPECT_THROW(calculateRoom(state, fields, comma), InputError);
-
-    const double newValues[] = {900, 101, 10, 0.3, 100, 2, 4, 3};
-    const double stored[] = {state.Pmax, state.po,  state.Mass, state.Z,
-                             state.Vsv,  state.pgp, state.Cst,  state.Kn};
-    for (int i = 0; i < 8; ++i) {
-        const double expected = i >= row.storedBefore ? untouched
-                                : i == row.field      ? row.parsed
-                                                      : newValues[i];
-        EXPECT_EQ(stored[i], expected) << "variable " << i;
+    struct Row {
+        int field;        // in reading order
+        const char* text; // what it holds
+        int stored;       // how many of the eight room variables take their new values
+    };
+    for (const Row& row : {Row{0, "9OO", 0}, {4, "", 4}, {7, " ", 7}, {6, "0", 8}, {0, "1E308", 8}}) {
+        RoomFields fields = exampleRoom;
+        QString* texts[] = {&fields.maxPressure,    &fields.initialPressure, &fields.mass,
+                            &fields.participation,  &fields.freeVolume,      &fields.density,
+                            &fields.stoichiometric, &fields.leakage};
+        *texts[row.field] = QString::fromLatin1(row.text);
+        CalculationState state = untouchedState();
+        EXPECT_THROW(calculateRoom(state, fields, comma), InputError);
+        Values expected = exampleRoomValues;
+        if (row.field < row.stored)
+            expected[row.field] = parseNumber(*texts[row.field], comma);
+        std::fill(expected.begin() + row.stored, expected.end(), untouched);
+        EXPECT_EQ(roomValues(state), expected) << row.text;
+        EXPECT_EQ(state.EP, untouched);
     }
-    EXPECT_EQ(state.EP, untouched);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, RoomCalculationFailure,
-                         testing::Values(PartialStoreRow{"FreeVolumeEmpty", 4, "", 4, 0},
-                                         PartialStoreRow{"MaximumPressureNotANumber", 0, "9OO", 0, 0},
-                                         PartialStoreRow{"DensityWithADot", 5, "2.5", 5, 0},
-                                         PartialStoreRow{"LeakageBlank", 7, " ", 7, 0},
-                                         PartialStoreRow{"ConcentrationZero", 6, "0", 8, 0},
-                                         PartialStoreRow{"DensityZero", 5, "0", 8, 0},
-                                         PartialStoreRow{"OverflowingNumerator", 0, "1E308", 8, 1e308}),
-                         [](const testing::TestParamInfo<PartialStoreRow>& info) {
-                             return std::string(info.param.name);
-                         });
-
-TEST(OutdoorCalculation, GivesTheExampleReducedMassAndPressure)
+TEST(OutdoorCalculation, GivesTheExampleReducedMassAndPressureAndNoPressureWithoutMass)
 {
     CalculationState state;
-    calculateOutdoor(
-        state, {QStringLiteral("101"), QStringLiteral("10"), QStringLiteral("0,1"), QStringLiteral("45,2")},
-        comma);
+    calculateOutdoor(state, {u"101"_s, u"10"_s, u"0,1"_s, u"45,2"_s}, comma);
     EXPECT_NEAR(state.Mpr, 10, 1e-12);
     EXPECT_NEAR(state.EP, 7.4841, 5e-5);
-    // t2 + t1 + t3 in that order, times po.
-    const double mpr = state.Mpr;
-    const double sum = (std::pow(mpr, 0.66) * 3) / 900 + (std::pow(mpr, 0.33) * 0.8) / 30;
-    EXPECT_EQ(state.EP, (sum + (mpr * 5) / 27000) * 101);
-}
-
-TEST(OutdoorCalculation, ZeroMassGivesZeroPressure)
-{
-    CalculationState state = stateOfUntouchedValues();
-    calculateOutdoor(
-        state, {QStringLiteral("101"), QStringLiteral("0"), QStringLiteral("0,1"), QStringLiteral("45,2")},
-        comma);
+    calculateOutdoor(state, {u"101"_s, u"0"_s, u"0,1"_s, u"45,2"_s}, comma);
     EXPECT_EQ(state.Mpr, 0);
     EXPECT_EQ(state.EP, 0);
 }
 
-TEST(OutdoorCalculation, ANegativeReducedMassIsAnInputErrorAndLeavesThePressure)
+TEST(OutdoorCalculation, ANegativeOrOverflowingReducedMassIsAnInputError)
 {
-    CalculationState state = stateOfUntouchedValues();
-    EXPECT_THROW(calculateOutdoor(state,
-                                  {QStringLiteral("101"), QStringLiteral("10"), QStringLiteral("0,1"),
-                                   QStringLiteral("-45,2")},
-                                  comma),
-                 InputError);
-    EXPECT_NEAR(state.Mpr, -10, 1e-12);
-    EXPECT_EQ(state.EP, untouched);
+    CalculationState state = untouchedState();
+    EXPECT_THROW(calculateOutdoor(state, {u"101"_s, u"10"_s, u"0,1"_s, u"-45,2"_s}, comma), InputError);
     EXPECT_EQ(state.Qsg, -45.2);
-}
-
-TEST(OutdoorCalculation, AnOverflowingReducedMassKeepsItsValue)
-{
-    CalculationState state = stateOfUntouchedValues();
-    EXPECT_THROW(calculateOutdoor(state,
-                                  {QStringLiteral("101"), QStringLiteral("1E300"), QStringLiteral("1E10"),
-                                   QStringLiteral("45,2")},
-                                  comma),
-                 InputError);
+    EXPECT_NEAR(state.Mpr, -10, 1e-12) << "stored; only its fractional power fails";
+    EXPECT_EQ(state.EP, untouched);
+    state = untouchedState();
+    EXPECT_THROW(calculateOutdoor(state, {u"101"_s, u"1E300"_s, u"1E10"_s, u"45,2"_s}, comma), InputError);
     EXPECT_EQ(state.Mpr, untouched);
     EXPECT_EQ(state.EP, untouched);
 }
 
-TEST(VentilationCalculation, GivesTheWorkedExample)
+// The example room as the main calculation leaves it, with M, Pn and Fi from the calculators, ventilated.
+CalculationState ventilated(const char* airChanges, double molarMass = 58)
 {
-    CalculationState state = exampleRoomState();
-    calculateVentilation(state, {QStringLiteral("8"), QStringLiteral("20")}, comma);
-    EXPECT_EQ(state.n, 8);
-    EXPECT_EQ(state.L, 20);
-    EXPECT_EQ(state.U, float(160.0 / 3600.0));
-    EXPECT_NEAR(state.U, 0.0444444, 1e-7);
-    EXPECT_NEAR(state.nu, 1.26667, 1e-5);
-    EXPECT_NEAR(state.W, 0.000192933, 1e-9);
-    EXPECT_NEAR(state.Mass, 0.771732, 1e-6);
-    EXPECT_NEAR(state.EP, 7.70767, 1e-5);
-    EXPECT_EQ(state.Vvent, 800);
-}
-
-TEST(VentilationCalculation, UsesTheSinglePrecisionIntensityForTheMass)
-{
-    CalculationState state = exampleRoomState();
-    calculateVentilation(state, {QStringLiteral("8"), QStringLiteral("20")}, comma);
-    EXPECT_EQ(state.Mass, double(state.W) * 3600 * 10 / 9);
-}
-
-TEST(VentilationCalculation, WithoutAirChangesTheAirStandsStill)
-{
-    CalculationState state = exampleRoomState();
-    calculateVentilation(state, {QStringLiteral("0"), QStringLiteral("20")}, comma);
-    EXPECT_EQ(state.U, 0.0f);
-    EXPECT_EQ(state.nu, 1);
-    EXPECT_EQ(state.Mass, double(state.W) * 3600 * 10);
-    EXPECT_EQ(state.Vvent, 0);
-}
-
-TEST(VentilationCalculation, NoMolarMassMeansNoEvaporation)
-{
-    CalculationState state = exampleRoomState();
-    state.M = 0;
-    calculateVentilation(state, {QStringLiteral("8"), QStringLiteral("20")}, comma);
-    EXPECT_EQ(state.W, 0.0f);
-    EXPECT_EQ(state.Mass, 0);
-    EXPECT_EQ(state.EP, 0);
-}
-
-TEST(VentilationCalculation, TheCoefficientIsNotLimitedAtHighVelocity)
-{
-    CalculationState state = exampleRoomState();
-    calculateVentilation(state, {QStringLiteral("180"), QStringLiteral("20")}, comma);
-    EXPECT_EQ(state.U, 1.0f);
-    EXPECT_NEAR(state.nu, 7, 1e-12);
-}
-
-struct VentilationFailureRow {
-    const char* name;
-    const char* airChanges;
-    const char* length;
-    double molarMass;
-    bool roomCalculated;
-    int stepsStored; // of n, L, U, nu, W, Mass, EP, Vvent
-};
-
-class VentilationFailure : public testing::TestWithParam<VentilationFailureRow> {};
-
-TEST_P(VentilationFailure, StopsAtTheFailingStep)
-{
-    const VentilationFailureRow& row = GetParam();
-    CalculationState state = stateOfUntouchedValues();
-    if (row.roomCalculated)
-        calculateRoom(state, exampleRoom, comma);
-    else
-        state.Pmax = state.po = state.Z = state.Vsv = state.pgp = state.Cst = state.Kn = 0;
-    state.EP = untouched;
-    state.Mass = untouched;
-    state.M = row.molarMass;
+    CalculationState state;
+    calculateRoom(state, exampleRoom, comma);
+    state.M = molarMass;
     state.Pn = 20;
     state.Fi = 10;
-    EXPECT_THROW(calculateVentilation(
-                     state, {QString::fromUtf8(row.airChanges), QString::fromUtf8(row.length)}, comma),
-                 InputError);
-    const bool changed[] = {state.n != untouched,  state.L != untouched,        state.U != float(untouched),
-                            state.nu != untouched, state.W != float(untouched), state.Mass != untouched,
-                            state.EP != untouched, state.Vvent != untouched};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(changed[i], i < row.stepsStored) << "step " << i;
-    for (double value : {state.n, state.L, double(state.U), state.nu, double(state.W), state.Mass, state.EP})
-        EXPECT_TRUE(std::isfinite(value));
+    calculateVentilation(state, {QString::fromLatin1(airChanges), u"20"_s}, comma);
+    return state;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, VentilationFailure,
-    testing::Values(VentilationFailureRow{"AirChangesEmpty", "", "20", 58, true, 0},
-                    VentilationFailureRow{"LengthNotANumber", "8", "20 m", 58, true, 1},
-                    VentilationFailureRow{"VelocityBeyondSinglePrecision", "8", "1E300", 58, true, 2},
-                    VentilationFailureRow{"NegativeMolarMass", "8", "20", -58, true, 4},
-                    VentilationFailureRow{"MinusOneAirChange", "-1", "20", 58, true, 6},
-                    VentilationFailureRow{"BeforeAnyRoomCalculation", "8", "20", 58, false, 6}),
-    [](const testing::TestParamInfo<VentilationFailureRow>& info) { return std::string(info.param.name); });
-
-TEST(VentilationCalculation, MinusOneAirChangeLeavesTheHourlyMass)
+TEST(VentilationCalculation, GivesTheWorkedExample)
 {
-    CalculationState state = exampleRoomState();
-    EXPECT_THROW(calculateVentilation(state, {QStringLiteral("-1"), QStringLiteral("20")}, comma),
-                 InputError);
-    EXPECT_EQ(state.Mass, double(state.W) * 3600 * 10);
+    const CalculationState state = ventilated("8");
+    EXPECT_EQ((Values{state.n, state.L, state.Vvent}), (Values{8, 20, 800}));
+    EXPECT_EQ(state.U, float(160.0 / 3600.0));
+    EXPECT_NEAR(state.nu, 1.26667, 1e-5);
+    EXPECT_NEAR(state.W, 0.000192933, 1e-9);
+    EXPECT_EQ(state.Mass, double(state.W) * 3600 * 10 / 9) << "from the single-precision intensity";
+    EXPECT_NEAR(state.Mass, 0.771732, 1e-6);
+    EXPECT_NEAR(state.EP, 7.70767, 1e-5);
 }
 
-// The handlers of the main window, driven through their controls.
+TEST(VentilationCalculation, StillAirFastAirAndNoVapour)
+{
+    const CalculationState still = ventilated("0");
+    EXPECT_EQ((Values{still.U, still.nu, still.Mass, still.Vvent}), (Values{0, 1, still.W * 3600.0 * 10, 0}));
+    const CalculationState fast = ventilated("180");
+    EXPECT_EQ(fast.U, 1.0f);
+    EXPECT_NEAR(fast.nu, 7, 1e-12) << "the coefficient is not limited";
+    const CalculationState noVapour = ventilated("8", 0);
+    EXPECT_EQ((Values{noVapour.W, noVapour.Mass, noVapour.EP}), Values(3, 0));
+}
+
+TEST(VentilationCalculation, AFailureStopsAtTheFailingStep)
+{
+    struct Row {
+        const char* airChanges;
+        const char* length;
+        double molarMass;
+        int stepsStored; // of n, L, U, nu, W, Mass, EP, Vvent
+    };
+    const Row rows[] = {{"", "20", 58, 0},
+                        {"8", "20 m", 58, 1},
+                        {"8", "1E300", 58, 2},
+                        {"8", "20", -58, 4},
+                        {"-1", "20", 58, 6}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.airChanges << " " << row.length << " " << row.molarMass);
+        CalculationState state = untouchedState();
+        calculateRoom(state, exampleRoom, comma);
+        state.EP = state.Mass = untouched;
+        state.M = row.molarMass;
+        state.Pn = 20;
+        state.Fi = 10;
+        EXPECT_THROW(
+            calculateVentilation(
+                state, {QString::fromLatin1(row.airChanges), QString::fromLatin1(row.length)}, comma),
+            InputError);
+        const double steps[] = {state.n, state.L,    state.U,  state.nu,
+                                state.W, state.Mass, state.EP, state.Vvent};
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(steps[i] != untouched, i < row.stepsStored) << "step " << i;
+            EXPECT_TRUE(std::isfinite(steps[i]));
+        }
+        if (row.airChanges == std::string_view("-1")) {
+            EXPECT_EQ(state.Mass, double(state.W) * 3600 * 10) << "the hourly mass, not yet shared out";
+        }
+    }
+}
+
+// The handlers of the main window, driven through its controls.
 class MainWindowCalculation : public testing::Test {
   protected:
-    MainWindowCalculation()
-    {
-        glav.reportPublisher.setDocumentPath(folder.filePath(QStringLiteral("proect.htm")));
-    }
+    MainWindowCalculation() { glav.reportPublisher.setDocumentPath(documentPath()); }
 
-    void typeTheExampleRoom()
+    QString documentPath() const { return folder.filePath(u"proect.htm"_s); }
+    void type(std::initializer_list<std::pair<const char*, const char*>> texts)
     {
-        typeInto(&glav, QStringLiteral("Text1"), QStringLiteral("10"));
-        typeInto(&glav, QStringLiteral("Text3"), QStringLiteral("100"));
-        typeInto(&glav, QStringLiteral("Text4"), QStringLiteral("2"));
-        typeInto(&glav, QStringLiteral("Text5"), QStringLiteral("4"));
+        for (const auto& [field, text] : texts)
+            typeInto(&glav, QString::fromLatin1(field), QString::fromUtf8(text));
     }
-    QCheckBox* box(const char* name) { return child<QCheckBox>(&glav, QString::fromLatin1(name)); }
-    bool documentWritten() const { return QFile::exists(folder.filePath(QStringLiteral("proect.htm"))); }
-    void expectOneInputError(const DialogRecorder& dialogs)
+    void typeRoom(const char* freeVolume)
     {
-        ASSERT_EQ(dialogs.seen.size(), 1u);
-        EXPECT_EQ(dialogs.seen[0].text, inputErrorText);
-        EXPECT_EQ(dialogs.seen[0].title, inputErrorTitle);
-        EXPECT_EQ(dialogs.seen[0].icon, QMessageBox::Critical);
-        EXPECT_EQ(dialogs.seen[0].buttons, QMessageBox::Ok);
+        type({{"Text1", "10"}, {"Text3", freeVolume}, {"Text4", "2"}, {"Text5", "4"}});
+    }
+    static void expectInputErrorBoxes(const DialogRecorder& dialogs, std::size_t count)
+    {
+        ASSERT_EQ(dialogs.seen.size(), count);
+        for (const SeenDialog& box : dialogs.seen) {
+            EXPECT_EQ(box.text, u"Ошибка ввода данных!"_s);
+            EXPECT_EQ(box.title, u" "_s);
+            EXPECT_EQ(box.icon, QMessageBox::Critical);
+            EXPECT_EQ(box.buttons, QMessageBox::Ok);
+        }
     }
 
     QTemporaryDir folder;
     Glav glav{commaLocale()};
 };
 
-TEST_F(MainWindowCalculation, RoomExamplePublishesTheReport)
+TEST_F(MainWindowCalculation, NeitherBoxSetChangesNothingAndAGreyedBoxRunsNoBranch)
 {
-    typeTheExampleRoom();
-    clickButton(&glav, QStringLiteral("Command1"));
-    EXPECT_EQ(glav.state.EP, 99.875);
-    EXPECT_TRUE(documentWritten());
-    ASSERT_NE(glav.reportPublisher.window(), nullptr);
-    EXPECT_TRUE(glav.reportPublisher.window()->isVisible());
-    EXPECT_TRUE(glav.isEnabled());
-}
-
-TEST_F(MainWindowCalculation, NeitherBoxSetChangesNothing)
-{
-    typeTheExampleRoom();
-    box("Check1")->setChecked(false);
-    glav.state.out = QStringLiteral("earlier report");
-    DialogRecorder dialogs;
-    clickButton(&glav, QStringLiteral("Command1"));
-    ASSERT_EQ(dialogs.seen.size(), 1u);
-    EXPECT_EQ(dialogs.seen[0].text, neitherBoxText);
-    EXPECT_EQ(dialogs.seen[0].title, QString());
-    EXPECT_EQ(dialogs.seen[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(glav.state.Mass, 0);
-    EXPECT_EQ(glav.state.EP, 0);
-    EXPECT_EQ(glav.state.out, QStringLiteral("earlier report"));
-    EXPECT_FALSE(documentWritten());
+    typeRoom("100");
+    auto* room = child<QCheckBox>(&glav, u"Check1"_s);
+    room->setChecked(false);
+    glav.state.out = u"earlier report"_s;
+    {
+        DialogRecorder dialogs;
+        clickButton(&glav, u"Command1"_s);
+        ASSERT_EQ(dialogs.seen.size(), 1u);
+        EXPECT_EQ(dialogs.seen[0].text, u"Ошибка!"_s);
+        EXPECT_EQ(dialogs.seen[0].title, QString());
+        EXPECT_EQ(dialogs.seen[0].icon, QMessageBox::Critical);
+    }
+    EXPECT_FALSE(QFile::exists(documentPath()));
     EXPECT_EQ(glav.reportPublisher.window(), nullptr);
-}
-
-TEST_F(MainWindowCalculation, AGreyedBoxRunsNoBranchAndPublishesTheReportAsItStands)
-{
-    typeTheExampleRoom();
-    box("Check1")->setTristate(true);
-    box("Check1")->setCheckState(Qt::PartiallyChecked);
-    glav.state.out = QStringLiteral("earlier report");
-    clickButton(&glav, QStringLiteral("Command1"));
+    room->setTristate(true);
+    room->setCheckState(Qt::PartiallyChecked);
+    clickButton(&glav, u"Command1"_s);
     EXPECT_EQ(glav.state.Mass, 0);
-    EXPECT_EQ(glav.state.out, QStringLiteral("earlier report"));
-    EXPECT_TRUE(documentWritten());
+    EXPECT_EQ(glav.state.out, u"earlier report"_s);
+    EXPECT_TRUE(QFile::exists(documentPath())) << "the report is published as it stands";
 }
 
-TEST_F(MainWindowCalculation, EmptyFreeVolumeIsAnInputErrorAfterFourStores)
+TEST_F(MainWindowCalculation, AnInputErrorKeepsWhatWasStoredAndPublishesNothing)
 {
-    typeTheExampleRoom();
-    typeInto(&glav, QStringLiteral("Text3"), QString());
+    typeRoom("");
     DialogRecorder dialogs;
-    clickButton(&glav, QStringLiteral("Command1"));
-    expectOneInputError(dialogs);
-    EXPECT_EQ(glav.state.Z, 0.3);
-    EXPECT_EQ(glav.state.Mass, 10);
-    EXPECT_EQ(glav.state.Vsv, 0);
-    EXPECT_EQ(glav.state.Kn, 0);
-    EXPECT_FALSE(documentWritten());
-}
-
-TEST_F(MainWindowCalculation, ZeroConcentrationStoresAllEightAndPublishesNothing)
-{
-    typeTheExampleRoom();
-    typeInto(&glav, QStringLiteral("Text5"), QStringLiteral("0"));
-    DialogRecorder dialogs;
-    clickButton(&glav, QStringLiteral("Command1"));
-    expectOneInputError(dialogs);
-    EXPECT_EQ(glav.state.Kn, 3);
-    EXPECT_EQ(glav.state.Cst, 0);
+    clickButton(&glav, u"Command1"_s);
+    EXPECT_EQ(roomValues(glav.state), (Values{900, 101, 10, 0.3, 0, 0, 0, 0}));
+    type({{"Text3", "100"}, {"Text5", "0"}}); // a concentration of zero divides by zero
+    clickButton(&glav, u"Command1"_s);
+    expectInputErrorBoxes(dialogs, 2);
+    EXPECT_EQ(roomValues(glav.state), (Values{900, 101, 10, 0.3, 100, 2, 0, 3}));
     EXPECT_EQ(glav.state.EP, 0);
     EXPECT_TRUE(glav.state.out.isEmpty());
-    EXPECT_FALSE(documentWritten());
+    EXPECT_FALSE(QFile::exists(documentPath()));
     EXPECT_EQ(glav.reportPublisher.window(), nullptr);
 }
 
-TEST_F(MainWindowCalculation, VentilationShowsPressureAndCapacityUnrounded)
+TEST_F(MainWindowCalculation, VentilationNeedsTheRoomAndShowsPressureAndCapacityUnrounded)
 {
     glav.state.M = 58;
     glav.state.Pn = 20;
     glav.state.Fi = 10;
-    typeTheExampleRoom();
-    clickButton(&glav, QStringLiteral("Command1"));
-    typeInto(&glav, QStringLiteral("Text12"), QStringLiteral("8"));
-    typeInto(&glav, QStringLiteral("Text11"), QStringLiteral("20"));
-    clickButton(&glav, QStringLiteral("Command6"));
-    EXPECT_NEAR(glav.state.EP, 7.70767, 1e-5);
-    EXPECT_EQ(textOf(&glav, QStringLiteral("Text10")), formatNumber(glav.state.EP, comma) + kilopascal);
-    EXPECT_TRUE(textOf(&glav, QStringLiteral("Text10")).startsWith(QStringLiteral("7,7076699752")));
-    EXPECT_EQ(textOf(&glav, QStringLiteral("Text13")), QStringLiteral("800") + cubicMetresPerHour);
-}
-
-TEST_F(MainWindowCalculation, VentilationWithoutMolarMassShowsZeroPressure)
-{
-    typeTheExampleRoom();
-    clickButton(&glav, QStringLiteral("Command1"));
-    typeInto(&glav, QStringLiteral("Text12"), QStringLiteral("8"));
-    typeInto(&glav, QStringLiteral("Text11"), QStringLiteral("20"));
-    clickButton(&glav, QStringLiteral("Command6"));
-    EXPECT_EQ(textOf(&glav, QStringLiteral("Text10")), QStringLiteral("0") + kilopascal);
-}
-
-TEST_F(MainWindowCalculation, VentilationBeforeAnyRoomCalculationReportsTheErrorAndKeepsTheFields)
-{
-    glav.state.M = 58;
-    glav.state.Pn = 20;
-    glav.state.Fi = 10;
-    typeInto(&glav, QStringLiteral("Text12"), QStringLiteral("8"));
-    typeInto(&glav, QStringLiteral("Text11"), QStringLiteral("20"));
-    DialogRecorder dialogs;
-    clickButton(&glav, QStringLiteral("Command6"));
-    expectOneInputError(dialogs);
-    EXPECT_EQ(glav.state.n, 8);
-    EXPECT_EQ(glav.state.L, 20);
-    EXPECT_NEAR(glav.state.U, 0.0444444, 1e-7);
-    EXPECT_NEAR(glav.state.nu, 1.26667, 1e-5);
-    EXPECT_NEAR(glav.state.W, 0.000192933, 1e-9);
-    EXPECT_NEAR(glav.state.Mass, 0.771732, 1e-6);
-    EXPECT_EQ(glav.state.EP, 0);
+    type({{"Text12", "8"}, {"Text11", "20"}});
+    {
+        DialogRecorder dialogs;
+        clickButton(&glav, u"Command6"_s);
+        expectInputErrorBoxes(dialogs, 1);
+    }
+    EXPECT_NEAR(glav.state.Mass, 0.771732, 1e-6) << "stored before the room was found missing";
     EXPECT_EQ(glav.state.Vvent, 0);
-    EXPECT_TRUE(textOf(&glav, QStringLiteral("Text10")).isEmpty());
-    EXPECT_TRUE(textOf(&glav, QStringLiteral("Text13")).isEmpty());
+    EXPECT_TRUE(textOf(&glav, u"Text10"_s).isEmpty());
+    EXPECT_TRUE(textOf(&glav, u"Text13"_s).isEmpty());
+
+    typeRoom("100");
+    clickButton(&glav, u"Command1"_s);
+    clickButton(&glav, u"Command6"_s);
+    EXPECT_NEAR(glav.state.EP, 7.70767, 1e-5);
+    EXPECT_EQ(textOf(&glav, u"Text10"_s), formatNumber(glav.state.EP, comma) + u"кПа"_s);
+    EXPECT_TRUE(textOf(&glav, u"Text10"_s).startsWith(u"7,7076699752"_s));
+    EXPECT_EQ(textOf(&glav, u"Text13"_s), u"800м3/час"_s);
+    glav.state.M = 0;
+    clickButton(&glav, u"Command6"_s);
+    EXPECT_EQ(textOf(&glav, u"Text10"_s), u"0кПа"_s) << "no molar mass, no vapour";
 }
+
+} // namespace

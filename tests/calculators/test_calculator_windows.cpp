@@ -1,0 +1,382 @@
+#include "form_layout.h"
+#include "glav.h"
+#include "massgas.h"
+#include "massjid.h"
+#include "plotn.h"
+#include "plpar.h"
+#include "steh.h"
+#include "window_test.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A spot check: the control stands in the container and shows the text (a frame's or button's caption, a
+// field's tooltip).
+struct ControlRow {
+    const char* name;
+    const char* container;
+    const char* text;
+};
+
+// Builds the window as its opener would, with a stand-in opener and target field.
+template <typename Window> QWidget* make(QWidget* opener, QLineEdit* target, CalculationState& state)
+{
+    if constexpr (std::is_same_v<Window, Massgas>)
+        return new Massgas(opener);
+    else
+        return new Window(opener, target, state, commaLocale());
+}
+
+struct WindowLayout {
+    QWidget* (*make)(QWidget* opener, QLineEdit* target, CalculationState& state);
+    const char* name;
+    const char* caption;
+    int width, height;        // client area, twips
+    const char* resultFields; // green; the user types the other fields
+    const char* tabOrder;     // every field and button
+    std::vector<ControlRow> spotChecks;
+};
+
+const char* const designTemperature = "Расчетная температура (при отсутствии данных tр=61 гр.С)";
+const char* const airFlowFactor =
+    "Коэффициент зависящий от скорости и температуры воздушного потока над поверхностью испарения";
+const char* const molarMass = "Молярная масса вещества";
+
+// clang-format off
+const WindowLayout layouts[] = {
+    {make<Steh>, "Steh", "Расчет стехиометрической концентрации", 4215, 2010,
+     "Text5", "Text1 Text2 Text3 Text4 Command2 Text5 Command1",
+     {{"Frame1", "Steh", "Число атомов"}, {"Frame2", "Frame1", "C"}, {"Frame5", "Frame1", "X"},
+      {"Command1", "Steh", "Применить"}}},
+    {make<Plotn>, "Plotn", "Расчет плотности газа/пара ", 3795, 2385,
+     "Text2", "Text3 Text1 Command2 Text2 Command1",
+     {{"Frame5", "Frame1", "М"}, {"Frame2", "Frame1", "tр, гр.С"}, {"Text1", "Frame2", designTemperature},
+      {"Command1", "Plotn", "Применить"}}},
+    {make<Plpar>, "Plpar", "Расчет давления насыщенного пара, кПа", 5235, 2535,
+     "Text5", "Text1 Text2 Text3 Text4 Command1 Text5 Command2",
+     {{"Frame2", "Frame1", "Константа A"}, {"Frame4", "Frame1", "Константа Ca"},
+      {"Text4", "Frame5", designTemperature}, {"Command2", "Plpar", "Применить"}}},
+    {make<Massjid>, "Massjid", "Расчет массы паров жидкости", 4245, 2355,
+     "Text2 Text6", "Text3 Text1 Text5 Text4 Text2 Command3 Command2 Text6 Command1",
+     {{"Frame2", "Frame1", "Fи, кв.м."}, {"Text1", "Frame3", "Время испрения"},
+      {"Text5", "Frame6", airFlowFactor}, {"Frame4", "Frame1", "Pн, кПа"}, {"Command3", "Frame4", "…"},
+      {"Command1", "Massjid", "Применить"}}},
+    {make<Massgas>, "Massgas", "Расчет массы горючего газа", 4680, 3195, "", "Command1",
+     {{"Command1", "Massgas", "Применить"}}},
+};
+// clang-format on
+
+class CalculatorLayout : public testing::TestWithParam<WindowLayout> {
+  protected:
+    void SetUp() override { window = GetParam().make(&opener, &target, state); }
+    void TearDown() override { delete window.data(); }
+
+    CalculationState state;
+    QWidget opener;
+    QLineEdit target;
+    QPointer<QWidget> window;
+};
+
+TEST_P(CalculatorLayout, IsAFixedTopLevelWindowThatOnlyItsOwnButtonCloses)
+{
+    const WindowLayout& layout = GetParam();
+    EXPECT_EQ(window->objectName(), QString::fromLatin1(layout.name));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(layout.caption));
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->parentWidget(), nullptr);
+    EXPECT_EQ(window->size(), QSize(pixels(layout.width), pixels(layout.height)));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint));
+    EXPECT_FALSE(flags
+                 & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint));
+    EXPECT_TRUE(window->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+TEST_P(CalculatorLayout, ControlsStandInTheirFramesWithTheirTextsColoursAndTabOrder)
+{
+    for (const ControlRow& row : GetParam().spotChecks) {
+        const QWidget* control = child<QWidget>(window, QString::fromLatin1(row.name));
+        const QVariant caption =
+            control->property(qobject_cast<const QGroupBox*>(control) ? "title" : "text");
+        const bool field = qobject_cast<const QLineEdit*>(control);
+        EXPECT_EQ(field ? control->toolTip() : caption.toString(), QString::fromUtf8(row.text)) << row.name;
+        EXPECT_EQ(control->parentWidget()->objectName(), QString::fromLatin1(row.container)) << row.name;
+    }
+    const QStringList resultFields = QString::fromLatin1(GetParam().resultFields).split(u' ');
+    for (const QLineEdit* field : window->findChildren<QLineEdit*>())
+        EXPECT_EQ(field->palette().color(QPalette::Base),
+                  resultFields.contains(field->objectName()) ? resultColour : inputColour)
+            << field->objectName().toStdString();
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
+            << control->objectName().toStdString() << " lies outside its container";
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
+    }
+
+    QStringList visited; // by Tab, from the first control of the tab order
+    const QStringList tabOrder = QString::fromLatin1(GetParam().tabOrder).split(u' ');
+    QWidget* widget = window->findChild<QWidget*>(tabOrder.first());
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            visited << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget->objectName() != tabOrder.first());
+    EXPECT_EQ(visited, tabOrder);
+    const auto fieldsAndButtons =
+        window->findChildren<QLineEdit*>().size() + window->findChildren<QAbstractButton*>().size();
+    EXPECT_EQ(fieldsAndButtons, tabOrder.size()) << "no stray controls";
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, CalculatorLayout, testing::ValuesIn(layouts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The open window with this name. A window that was just closed is deleted only at the next turn of the
+// event loop, and must not be mistaken for the one opened after it.
+QWidget* openWindow(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// The main window of a fresh calculation, shown, whose calculators are driven by their controls.
+class CalculatorFlow : public testing::Test {
+  protected:
+    void SetUp() override { glav.show(); }
+    void TearDown() override { flushDeletes(); }
+
+    // Presses the "<=" button of the main window, or the "…" of the liquid window, and returns the window
+    // opened.
+    QWidget* open(const QString& name)
+    {
+        if (name == u"Plpar")
+            clickButton(open(u"Massjid"_s), u"Command3"_s);
+        else
+            clickButton(&glav, name == u"Steh"    ? u"Command2"_s
+                               : name == u"Plotn" ? u"Command3"_s
+                                                  : u"Command4"_s);
+        QWidget* opened = openWindow(name);
+        EXPECT_NE(opened, nullptr) << name.toStdString();
+        return opened;
+    }
+    static void type(QWidget* window, std::initializer_list<std::pair<const char*, const char*>> texts)
+    {
+        for (const auto& [field, text] : texts)
+            typeInto(window, QString::fromLatin1(field), QString::fromUtf8(text));
+    }
+    static QString text(QWidget* window, const char* field)
+    {
+        return textOf(window, QString::fromLatin1(field));
+    }
+    static void click(QWidget* window, const char* button)
+    {
+        clickButton(window, QString::fromLatin1(button));
+    }
+
+    Glav glav{commaLocale()};
+};
+
+TEST_F(CalculatorFlow, StoichiometryWindowComputesAndHandsItsResultToTheMainWindow)
+{
+    QWidget* steh = open(u"Steh"_s);
+    ASSERT_NE(steh, nullptr);
+    EXPECT_FALSE(glav.isEnabled());
+    for (const char* field : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+        EXPECT_EQ(text(steh, field), u"0"_s) << field;
+    type(steh, {{"Text1", "1"}, {"Text2", "4"}});
+    click(steh, "Command2");
+    EXPECT_EQ(text(steh, "Text5"), u"9,36329588014981"_s);
+    EXPECT_EQ(child<QLineEdit>(steh, u"Text5"_s)->cursorPosition(), 0) << "leading digits in view";
+    EXPECT_EQ(glav.state.Cst, 100 / 10.68);
+    click(steh, "Command1");
+    EXPECT_EQ(text(&glav, "Text5"), u"9,36329588014981"_s);
+    EXPECT_TRUE(glav.isEnabled());
+    flushDeletes();
+    EXPECT_EQ(topLevel(u"Steh"_s), nullptr);
+}
+
+TEST_F(CalculatorFlow, DensityWindowStartsFromTheStateEveryTimeAndEnterCalculates)
+{
+    glav.state.M = 16;
+    QWidget* plotn = open(u"Plotn"_s);
+    ASSERT_NE(plotn, nullptr);
+    EXPECT_EQ(QStringList({text(plotn, "Text3"), text(plotn, "Text1"), text(plotn, "Text2")}),
+              QStringList({u"16"_s, u"37"_s, u"0"_s}));
+    QTest::keyClick(child<QLineEdit>(plotn, u"Text1"_s), Qt::Key_Return);
+    EXPECT_EQ(text(plotn, "Text2"), u"0,628524123219582"_s);
+    click(plotn, "Command1");
+    EXPECT_EQ(text(&glav, "Text4"), u"0,628524123219582"_s);
+    EXPECT_EQ(glav.state.pgp, 0) << "the density reaches the calculation through the main window's field";
+
+    glav.state.M = 0;
+    glav.state.T1 = 20;
+    QWidget* again = open(u"Plotn"_s);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(QStringList({text(again, "Text3"), text(again, "Text1")}), QStringList({u"0"_s, u"20"_s}));
+    flushDeletes();
+    EXPECT_EQ(topLevel(u"Plotn"_s), again);
+}
+
+TEST_F(CalculatorFlow, ApplyCopiesTheResultTextUnparsedEvenWhenEmpty)
+{
+    QWidget* steh = open(u"Steh"_s);
+    type(steh, {{"Text5", " 12,50 "}});
+    click(steh, "Command1");
+    EXPECT_EQ(text(&glav, "Text5"), u" 12,50 "_s);
+    EXPECT_EQ(glav.state.Cst, 0);
+    typeInto(&glav, u"Text1"_s, u"5"_s);
+    QWidget* massjid = open(u"Massjid"_s);
+    type(massjid, {{"Text6", ""}});
+    click(massjid, "Command1");
+    EXPECT_EQ(text(&glav, "Text1"), QString());
+}
+
+TEST_F(CalculatorFlow, LiquidWindowTakesItsPressureFromTheVapourPressureWindow)
+{
+    QWidget* plpar = open(u"Plpar"_s);
+    QWidget* massjid = openWindow(u"Massjid"_s);
+    ASSERT_NE(plpar, nullptr);
+    EXPECT_EQ(QStringList({text(massjid, "Text1"), text(massjid, "Text5"), text(plpar, "Text4")}),
+              QStringList({u"3600"_s, u"0"_s, u"37"_s}));
+    EXPECT_EQ(child<QWidget>(massjid, u"Command3"_s)->toolTip(), u"Рассчитать давление насыщенного пара"_s);
+    EXPECT_FALSE(massjid->isEnabled());
+    type(plpar, {{"Text1", "6"}, {"Text2", "1200"}, {"Text3", "230"}});
+    click(plpar, "Command1");
+    EXPECT_EQ(text(plpar, "Text5"), u"32,0345020425092"_s);
+    click(plpar, "Command2");
+    EXPECT_EQ(text(massjid, "Text2"), u"32,0345020425092"_s);
+    EXPECT_TRUE(massjid->isEnabled());
+    EXPECT_FALSE(glav.isEnabled()) << "the main window waits for the liquid window";
+
+    type(massjid, {{"Text3", "2"}, {"Text2", "5"}, {"Text4", "46,07"}, {"Text5", "1"}});
+    click(massjid, "Command2");
+    EXPECT_EQ(text(massjid, "Text6"), u"0,244349585635008"_s);
+    click(massjid, "Command1");
+    EXPECT_EQ(text(&glav, "Text1"), u"0,244349585635008"_s);
+    EXPECT_TRUE(glav.isEnabled());
+    flushDeletes();
+    EXPECT_EQ(topLevel(u"Plpar"_s), nullptr);
+    EXPECT_EQ(topLevel(u"Massjid"_s), nullptr);
+}
+
+TEST_F(CalculatorFlow, ClosingWithoutApplyReturnsToTheOpenerAndCopiesNothing)
+{
+    typeInto(&glav, u"Text1"_s, u"7"_s);
+    QWidget* plpar = open(u"Plpar"_s);
+    QWidget* massjid = openWindow(u"Massjid"_s);
+    EXPECT_FALSE(massjid->close()) << "it waits for the vapour pressure";
+    EXPECT_TRUE(massjid->isVisible());
+    type(plpar, {{"Text5", "12"}});
+    EXPECT_TRUE(plpar->close());
+    EXPECT_TRUE(massjid->isEnabled());
+    EXPECT_EQ(text(massjid, "Text2"), u"0"_s);
+    EXPECT_FALSE(glav.isEnabled());
+    type(massjid, {{"Text6", "12"}});
+    EXPECT_TRUE(massjid->close());
+    EXPECT_TRUE(glav.isEnabled());
+    EXPECT_EQ(text(&glav, "Text1"), u"7"_s);
+    flushDeletes();
+    EXPECT_EQ(topLevel(u"Massjid"_s), nullptr);
+}
+
+TEST_F(CalculatorFlow, EachCalculatorExistsOnlyOnceAndClosesWithItsOpener)
+{
+    QWidget* first = open(u"Steh"_s);
+    typeInto(first, u"Text1"_s, u"3"_s);
+    Steh* second =
+        openCalculator<Steh>(&glav, child<QLineEdit>(&glav, u"Text5"_s), glav.state, glav.numberLocale());
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(text(second, "Text1"), u"3"_s);
+    const auto windows = QApplication::topLevelWidgets();
+    EXPECT_EQ(
+        std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->objectName() == u"Steh"; }),
+        1);
+
+    QPointer<QWidget> massjid;
+    QPointer<QWidget> plpar;
+    {
+        Glav other(commaLocale());
+        clickButton(&other, u"Command4"_s);
+        massjid = openWindow(u"Massjid"_s);
+        clickButton(massjid, u"Command3"_s);
+        plpar = openWindow(u"Plpar"_s);
+        ASSERT_NE(plpar, nullptr);
+    }
+    EXPECT_EQ(massjid, nullptr);
+    EXPECT_EQ(plpar, nullptr);
+}
+
+TEST(GasMassWindow, ApplyReturnsToTheOpenerAndCopiesNothing)
+{
+    QWidget opener;
+    opener.setEnabled(false);
+    QPointer<Massgas> gas = new Massgas(&opener);
+    gas->show();
+    clickButton(gas, u"Command1"_s);
+    EXPECT_TRUE(opener.isEnabled());
+    flushDeletes();
+    EXPECT_EQ(gas, nullptr);
+}
+
+// A calculation that fails tells the user, and the window keeps showing the previous result.
+struct FailingCalculation {
+    const char* name;
+    const char* window;
+    std::vector<std::pair<const char*, const char*>> typed;
+    const char* calculate;
+    double CalculationState::*result;
+    const char* resultField;
+};
+void PrintTo(const FailingCalculation& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class CalculatorFailure : public CalculatorFlow, public testing::WithParamInterface<FailingCalculation> {};
+
+TEST_P(CalculatorFailure, ShowsTheInputErrorAndKeepsTheResult)
+{
+    const FailingCalculation& row = GetParam();
+    glav.state.*row.result = 1.5;
+    QWidget* window = open(QString::fromLatin1(row.window));
+    ASSERT_NE(window, nullptr);
+    for (const auto& [field, text] : row.typed)
+        typeInto(window, QString::fromLatin1(field), QString::fromUtf8(text));
+    DialogRecorder dialogs;
+    click(window, row.calculate);
+    ASSERT_EQ(dialogs.seen.size(), 1u);
+    EXPECT_EQ(dialogs.seen[0].text, u"Ошибка ввода данных!"_s);
+    EXPECT_EQ(dialogs.seen[0].title, u" "_s);
+    EXPECT_EQ(dialogs.seen[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(dialogs.seen[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(glav.state.*row.result, 1.5);
+    EXPECT_EQ(text(window, row.resultField), u"1,5"_s);
+}
+
+// clang-format off
+const FailingCalculation failingCalculations[] = {
+    {"AtomCountMissing", "Steh", {{"Text1", "6"}, {"Text2", ""}}, "Command2", &CalculationState::Cst,
+     "Text5"},
+    {"AtomCountBeyondSixteenBits", "Steh", {{"Text1", "70000"}}, "Command2", &CalculationState::Cst, "Text5"},
+    {"NoMolarVolume", "Plotn", {{"Text3", "16"}, {"Text1", "-272,47956403269757"}}, "Command2",
+     &CalculationState::pl, "Text2"},
+    {"VapourPressureOverflows", "Plpar", {{"Text1", "400"}, {"Text3", "230"}}, "Command1",
+     &CalculationState::Pn, "Text5"},
+    {"NegativeMolarMass", "Massjid", {{"Text3", "2"}, {"Text2", "5"}, {"Text4", "-46"}, {"Text5", "1,5"}},
+     "Command2", &CalculationState::Em, "Text6"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorFailure, testing::ValuesIn(failingCalculations),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -1,7 +1,9 @@
 #include "form_layout.h"
 #include "glav.h"
+#include "report_browser.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -11,5 +13,6 @@ int main(int argc, char* argv[])
     useDesignFont();
     Glav glav;
     glav.show();
+    QTimer::singleShot(0, &glav, &warmUpReportFonts);
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 // resident memory. Prints its figures; asserts nothing.
 #include "form_layout.h"
 #include "glav.h"
+#include "report_browser.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,6 +83,7 @@ int main(int argc, char* argv[])
     const bool shown = waitFor(mainPainted.painted);
     const double startupMs = clock.nsecsElapsed() / 1e6;
     app.removeEventFilter(&mainPainted);
+    warmUpReportFonts(); // as the program does once its main window is up, while the user types
 
     const QLocale& locale = glav.numberLocale();
     type(glav, "Text1", locale.toString(10));

@@ -4,6 +4,7 @@
 #include "windows1251.h"
 
 #include <QFile>
+#include <QTextDocument>
 
 ReportBrowser::ReportBrowser(QWidget* parent) : QTextBrowser(parent)
 {
@@ -20,4 +21,12 @@ void ReportBrowser::navigate(const QString& path)
         throw ReportFileError(path);
     setHtml(decodeWindows1251(bytes));
     location_ = path;
+}
+
+void warmUpReportFonts()
+{
+    QTextDocument sample;
+    sample.setHtml(QStringLiteral("<font face=\"Times New Roman\"><h3>Отчет</h3><h4>1.1</h4>"
+                                  "<p><center>м<sup>3</sup></center></font>"));
+    sample.size();
 }

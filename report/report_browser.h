@@ -21,3 +21,7 @@ public:
 private:
     QString location_;
 };
+
+// Lays out a few lines in the report's typeface and headings, so that the font lookup is done while
+// the user types the source data rather than when the first report is shown.
+void warmUpReportFonts();

@@ -10,14 +10,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QLocale comma = commaLocale();
-QString text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-QString shown(double value)
-{
-    return formatNumber(value, comma);
-}
+const auto text = [](const char* utf8) -> QString { return QString::fromUtf8(utf8); };
+const auto shown = [](double value) -> QString { return formatNumber(value, comma); };
 
 // Every calculator variable holds -7, so a test can tell which of them a calculation wrote.
 constexpr double unwritten = -7;
@@ -30,10 +24,7 @@ CalculationState markedState()
     return s;
 }
 using Values = std::vector<double>;
-Values atoms(const CalculationState& s)
-{
-    return {s.nC, s.nH, s.nO, s.nX, s.Cst};
-}
+const auto atoms = [](const CalculationState& s) -> Values { return {s.nC, s.nH, s.nO, s.nX, s.Cst}; };
 
 TEST(StoichiometricConcentration, StoresWholeCountsAndTheConcentration)
 {
@@ -107,10 +98,7 @@ TEST(Density, FailsOnlyWithoutAnyMolarVolumeOrWithoutANumber)
     EXPECT_EQ(state.pl, unwritten);
 }
 
-Values antoine(const CalculationState& s)
-{
-    return {s.A, s.B, s.C, s.T1, s.Pn};
-}
+const auto antoine = [](const CalculationState& s) -> Values { return {s.A, s.B, s.C, s.T1, s.Pn}; };
 
 TEST(VapourPressure, StoresTheConstantsTemperatureAndPressure)
 {
@@ -141,10 +129,9 @@ TEST(VapourPressure, AFailureStoresTheInputsReadButKeepsThePressure)
     EXPECT_EQ(antoine(state), (Values{6, 1200, unwritten, unwritten, unwritten}));
 }
 
-Values evaporation(const CalculationState& s)
-{
+const auto evaporation = [](const CalculationState& s) -> Values {
     return {s.Fi, s.tr, s.Pn, s.M, s.n, s.Em};
-}
+};
 
 TEST(EvaporatedMass, GivesTheExamplesAndGrowsWithTheTime)
 {

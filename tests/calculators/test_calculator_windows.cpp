@@ -17,8 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A spot check: the control stands in the container and shows the text (a frame's or button's caption, a
-// field's tooltip).
+// The control stands in the container and shows the text: a frame's or button's caption, a field's tooltip.
 struct ControlRow {
     const char* name;
     const char* container;
@@ -40,8 +39,8 @@ struct WindowLayout {
     const char* caption;
     int width, height;        // client area, twips
     const char* resultFields; // green; the user types the other fields
-    const char* tabOrder;     // every field and button
-    std::vector<ControlRow> spotChecks;
+    const char* tabOrder;
+    std::vector<ControlRow> controls;
 };
 
 const char* const designTemperature = "Расчетная температура (при отсутствии данных tр=61 гр.С)";
@@ -53,21 +52,31 @@ const char* const molarMass = "Молярная масса вещества";
 const WindowLayout layouts[] = {
     {make<Steh>, "Steh", "Расчет стехиометрической концентрации", 4215, 2010,
      "Text5", "Text1 Text2 Text3 Text4 Command2 Text5 Command1",
-     {{"Frame1", "Steh", "Число атомов"}, {"Frame2", "Frame1", "C"}, {"Frame5", "Frame1", "X"},
-      {"Command1", "Steh", "Применить"}}},
+     {{"Frame1", "Steh", "Число атомов"}, {"Frame2", "Frame1", "C"}, {"Text1", "Frame2", ""},
+      {"Frame3", "Frame1", "H"}, {"Text2", "Frame3", ""}, {"Frame4", "Frame1", "O"}, {"Text3", "Frame4", ""},
+      {"Frame5", "Frame1", "X"}, {"Text4", "Frame5", ""}, {"Frame6", "Steh", "Результат"},
+      {"Text5", "Frame6", ""}, {"Command2", "Frame6", "Расчет"}, {"Command1", "Steh", "Применить"}}},
     {make<Plotn>, "Plotn", "Расчет плотности газа/пара ", 3795, 2385,
      "Text2", "Text3 Text1 Command2 Text2 Command1",
-     {{"Frame5", "Frame1", "М"}, {"Frame2", "Frame1", "tр, гр.С"}, {"Text1", "Frame2", designTemperature},
+     {{"Frame1", "Plotn", "Исходные данные"}, {"Frame5", "Frame1", "М"}, {"Text3", "Frame5", molarMass},
+      {"Frame2", "Frame1", "tр, гр.С"}, {"Text1", "Frame2", designTemperature},
+      {"Frame3", "Plotn", "Результат"}, {"Text2", "Frame3", ""}, {"Command2", "Frame3", "Расчет"},
       {"Command1", "Plotn", "Применить"}}},
     {make<Plpar>, "Plpar", "Расчет давления насыщенного пара, кПа", 5235, 2535,
      "Text5", "Text1 Text2 Text3 Text4 Command1 Text5 Command2",
-     {{"Frame2", "Frame1", "Константа A"}, {"Frame4", "Frame1", "Константа Ca"},
-      {"Text4", "Frame5", designTemperature}, {"Command2", "Plpar", "Применить"}}},
+     {{"Frame1", "Plpar", "Исходные данные"}, {"Frame2", "Frame1", "Константа A"}, {"Text1", "Frame2", ""},
+      {"Frame3", "Frame1", "Константа B"}, {"Text2", "Frame3", ""}, {"Frame4", "Frame1", "Константа Ca"},
+      {"Text3", "Frame4", ""}, {"Frame5", "Frame1", "Температура"}, {"Text4", "Frame5", designTemperature},
+      {"Frame6", "Frame1", "Результат"}, {"Text5", "Frame6", ""}, {"Command1", "Frame1", "Расчет"},
+      {"Command2", "Plpar", "Применить"}}},
     {make<Massjid>, "Massjid", "Расчет массы паров жидкости", 4245, 2355,
      "Text2 Text6", "Text3 Text1 Text5 Text4 Text2 Command3 Command2 Text6 Command1",
-     {{"Frame2", "Frame1", "Fи, кв.м."}, {"Text1", "Frame3", "Время испрения"},
-      {"Text5", "Frame6", airFlowFactor}, {"Frame4", "Frame1", "Pн, кПа"}, {"Command3", "Frame4", "…"},
-      {"Command1", "Massjid", "Применить"}}},
+     {{"Frame1", "Massjid", "Исходные данные"}, {"Frame2", "Frame1", "Fи, кв.м."},
+      {"Text3", "Frame2", "Площадь испарения"}, {"Frame3", "Frame1", "Т, сек"},
+      {"Text1", "Frame3", "Время испрения"}, {"Frame6", "Frame1", "n"}, {"Text5", "Frame6", airFlowFactor},
+      {"Frame5", "Frame1", "М"}, {"Text4", "Frame5", molarMass}, {"Frame4", "Frame1", "Pн, кПа"},
+      {"Text2", "Frame4", "Давление насыщенного пара"}, {"Command3", "Frame4", "…"},
+      {"Command2", "Frame1", "Расчет"}, {"Text6", "Massjid", ""}, {"Command1", "Massjid", "Применить"}}},
     {make<Massgas>, "Massgas", "Расчет массы горючего газа", 4680, 3195, "", "Command1",
      {{"Command1", "Massgas", "Применить"}}},
 };
@@ -102,7 +111,7 @@ TEST_P(CalculatorLayout, IsAFixedTopLevelWindowThatOnlyItsOwnButtonCloses)
 
 TEST_P(CalculatorLayout, ControlsStandInTheirFramesWithTheirTextsColoursAndTabOrder)
 {
-    for (const ControlRow& row : GetParam().spotChecks) {
+    for (const ControlRow& row : GetParam().controls) {
         const QWidget* control = child<QWidget>(window, QString::fromLatin1(row.name));
         const QVariant caption =
             control->property(qobject_cast<const QGroupBox*>(control) ? "title" : "text");
@@ -130,9 +139,10 @@ TEST_P(CalculatorLayout, ControlsStandInTheirFramesWithTheirTextsColoursAndTabOr
         widget = widget->nextInFocusChain();
     } while (widget->objectName() != tabOrder.first());
     EXPECT_EQ(visited, tabOrder);
-    const auto fieldsAndButtons =
-        window->findChildren<QLineEdit*>().size() + window->findChildren<QAbstractButton*>().size();
-    EXPECT_EQ(fieldsAndButtons, tabOrder.size()) << "no stray controls";
+    const auto controls = window->findChildren<QLineEdit*>().size()
+                          + window->findChildren<QAbstractButton*>().size()
+                          + window->findChildren<QGroupBox*>().size();
+    EXPECT_EQ(std::size_t(controls), GetParam().controls.size()) << "no stray controls";
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, CalculatorLayout, testing::ValuesIn(layouts),

@@ -61,10 +61,7 @@ CalculationState afterFileTrip(const CalculationState& state, const QLocale& loc
 }
 
 // The first line of every calculation file, without its line end.
-QByteArray identificationLine()
-{
-    return QByteArrayLiteral("//Morvex//");
-}
+const auto identificationLine = []() -> QByteArray { return QByteArrayLiteral("//Morvex//"); };
 
 // The file the program writes for a state that nothing has changed since the start.
 QByteArray startStateFile()
@@ -75,10 +72,7 @@ QByteArray startStateFile()
            + QByteArray(" 0 \r\n").repeated(4) + " 37 \r\n" + QByteArray(" 0 \r\n").repeated(6);
 }
 
-QByteArray commaFile()
-{
-    return writeCalculationFile(busyState(), commaLocale());
-}
+const auto commaFile = []() -> QByteArray { return writeCalculationFile(busyState(), commaLocale()); };
 
 // The same file with one line (1 to 33) replaced.
 QByteArray withLine(const QByteArray& file, int line, const QByteArray& text)

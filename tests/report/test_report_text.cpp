@@ -18,10 +18,7 @@ namespace {
 
 const QLocale comma(QLocale::Russian, QLocale::Russia);
 
-QByteArray byte(int value)
-{
-    return QByteArray(1, char(value));
-}
+const auto byte = [](int value) -> QByteArray { return QByteArray(1, char(value)); };
 
 TEST(Windows1251, KeepsAsciiAndPutsTheCyrillicAlphabetFromC0)
 {

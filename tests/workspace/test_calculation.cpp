@@ -33,10 +33,9 @@ CalculationState untouchedState()
 // The worked example: 10 kg of vapour in a free volume of 100 m3, density 2 kg/m3, Cst 4 %.
 const RoomFields exampleRoom{u"900"_s, u"101"_s, u"10"_s, u"0,3"_s, u"100"_s, u"2"_s, u"4"_s, u"3"_s};
 const Values exampleRoomValues{900, 101, 10, 0.3, 100, 2, 4, 3};
-Values roomValues(const CalculationState& s)
-{
+const auto roomValues = [](const CalculationState& s) -> Values {
     return {s.Pmax, s.po, s.Mass, s.Z, s.Vsv, s.pgp, s.Cst, s.Kn};
-}
+};
 
 TEST(RoomCalculation, GivesTheExamplePressure)
 {

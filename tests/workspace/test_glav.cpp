@@ -12,22 +12,36 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Spot checks of captions that mix Latin and Cyrillic letters or are easily mistyped, and the fields that
-// start filled; every other field starts empty.
+// What each control shows at start: the captions of frames, buttons and boxes, and the fields that start
+// filled; every other field starts empty.
 // clang-format off
 const std::pair<const char*, const char*> shownTexts[] = {
-    {"Frame6", "Vсв, куб.м."}, {"Frame7", "р г.п., кг/куб.м."}, {"Frame9", "Cст"}, {"Frame15", "Qсг, МДж/кг"},
-    {"Command2", "<="}, {"Command8", "Занести в отчет"}, {"Check1", "Помещение"},
+    {"Frame1", "Исходные данные"}, {"Frame2", "Рмах, кПа"}, {"Frame3", "Ро, кПа"}, {"Frame4", "m, кг"},
+    {"Frame5", "Z"}, {"Frame6", "Vсв, куб.м."}, {"Frame7", "р г.п., кг/куб.м."}, {"Frame8", "Тип расчета"},
+    {"Frame9", "Cст"}, {"Frame10", "Кн"},
+    {"Frame11", "Расчет кратности воздухообмена аварийной вентиляции, м.куб./ч"}, {"Frame12", "Результат"},
+    {"Frame13", "Длина помещения, м"}, {"Frame14", "Кратность воздухообм."}, {"Frame15", "Qсг, МДж/кг"},
+    {"Command1", "Расчет"}, {"Command2", "<="}, {"Command3", "<="}, {"Command4", "<="},
+    {"Command6", "Расчет"}, {"Command8", "Занести в отчет"}, {"Check1", "Помещение"},
     {"Check2", "Наружная установка"}, {"Text2", "0,3"}, {"Text6", "3"}, {"Text7", "900"}, {"Text8", "101"}};
 // clang-format on
 
-// Spot checks of tooltips.
+// The tooltips; the other controls have none.
 const std::pair<const char*, const char*> toolTips[] = {
+    {"Text1", "Масса паров жидкости или газа"},
+    {"Text2", "Коэффициент участия горючего во взрыве"},
+    {"Text3", "Свободный объем помещения"},
+    {"Text4", "Плотность газа или пара при расчетной температуре"},
+    {"Text5", "Стехиометрическая концентрация"},
     {"Text6", "Коэффициент, учитывающий негерметичность помещения и неадиабатичность процесса горения (при "
               "отсутствии данных Кн=3)"},
     {"Text7", "Максимальное давление взрыва (при отсутствии данных Рмах=900кПа)"},
+    {"Text8", "Начальное давление (при отсутствии данных Ро=101кПа)"},
+    {"Text10", "Избыточное давление взрыва (должно быть меньше 5кПа)"},
     {"Text13", "Производительность вентиляционной установки, м3/час"},
-    {"Command2", "Произвести расчет стехиометрической концентрации"}};
+    {"Command2", "Произвести расчет стехиометрической концентрации"},
+    {"Command3", "Произвести расчет плотности газа или пара при расчетной температуре"},
+    {"Command4", "Произвести расчет массы паров жидкости или газа"}};
 
 // The fields that calculations and calculators fill are green; the user types the others.
 const QStringList resultFields{u"Text1"_s, u"Text4"_s, u"Text5"_s, u"Text10"_s, u"Text13"_s};

@@ -1,5 +1,6 @@
 #include "form_layout.h"
 #include "glav.h"
+#include "modal.h"
 #include "report_browser.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("overpressure"));
     QApplication::setApplicationVersion(QStringLiteral("1.4"));
     useDesignFont();
+    useRussianQtTexts();
     Glav glav;
     glav.show();
     QTimer::singleShot(0, &glav, &warmUpReportFonts);

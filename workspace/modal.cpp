@@ -1,6 +1,9 @@
 #include "modal.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 ModalHandler& handler()
@@ -34,4 +37,12 @@ void showCritical(QWidget* parent, const QString& title, const QString& text)
 void showInputError(QWidget* parent)
 {
     showCritical(parent, QStringLiteral(" "), QStringLiteral("Ошибка ввода данных!"));
+}
+
+void useRussianQtTexts()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }

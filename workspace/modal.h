@@ -23,3 +23,8 @@ void showCritical(QWidget* parent, const QString& title, const QString& text);
 
 // The box every calculation shows when a field is not a number or a step has no finite result.
 void showInputError(QWidget* parent);
+
+// Qt's own dialog texts (the file dialogs, standard buttons) in Russian, like the rest of the
+// program, whatever the user's locale. Call once after creating the application; without Debian's
+// qt6-translations-l10n they stay in English.
+void useRussianQtTexts();

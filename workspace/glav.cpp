@@ -188,11 +188,9 @@ void Glav::buildMenu()
 
 void Glav::setTabOrderOfControls()
 {
-    const QList<QWidget*> order{Text7,    Text8,    Text1,  Command4, Text3,    Text4,  Command3,
-                                Text5,    Command2, Text6,  Text2,    Text9,    Check1, Check2,
-                                Command1, Text12,   Text11, Command6, Command8, Text10, Text13};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    chainTabOrder({Text7,    Text8,    Text1,  Command4, Text3,    Text4,  Command3,
+                   Text5,    Command2, Text6,  Text2,    Text9,    Check1, Check2,
+                   Command1, Text12,   Text11, Command6, Command8, Text10, Text13});
 }
 
 void Glav::connectHandlers()

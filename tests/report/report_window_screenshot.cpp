@@ -1,5 +1,6 @@
 // Not a test: runs a room calculation in the main window and saves a picture of the report window it
 // opens, for the documentation. Usage: report_window_screenshot picture.png
+#include "example_state.h"
 #include "glav.h"
 #include "result_out.h"
 
@@ -21,19 +22,7 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     Glav glav(QLocale(QLocale::Russian, QLocale::Russia));
     glav.reportPublisher.setDocumentPath(folder.filePath(QStringLiteral("proect.htm")));
-    glav.state = {.M = 58.08,
-                  .Fi = 50,
-                  .n = 1,
-                  .out = {},
-                  .Pn = 46.0123,
-                  .Em = 10.5,
-                  .pl = 2.2815,
-                  .A = 6.37551,
-                  .B = 1281.721,
-                  .C = 237.088,
-                  .nC = 3,
-                  .nH = 6,
-                  .nO = 1};
+    glav.state = calculatorResultsOfTheExample();
     glav.show();
     for (const auto& [name, text] :
          {std::pair{"Text1", "10,5"}, {"Text3", "100"}, {"Text4", "2,2815"}, {"Text5", "4,99"}})

@@ -1,3 +1,4 @@
+#include "example_state.h"
 #include "glav.h"
 #include "grand.h"
 #include "report_browser.h"
@@ -177,19 +178,7 @@ class PublishedReport : public testing::Test {
 TEST_F(PublishedReport, RoomReportIsTheExpectedDocument)
 {
     // What the calculator windows would have left.
-    glav.state = {.M = 58.08,
-                  .Fi = 50,
-                  .n = 1,
-                  .out = {},
-                  .Pn = 46.0123,
-                  .Em = 10.5,
-                  .pl = 2.2815,
-                  .A = 6.37551,
-                  .B = 1281.721,
-                  .C = 237.088,
-                  .nC = 3,
-                  .nH = 6,
-                  .nO = 1};
+    glav.state = calculatorResultsOfTheExample();
     calculateTheExampleRoom();
     EXPECT_EQ(glav.state.EP, 99.875);
     EXPECT_EQ(document(), expected("room_comma.htm"));

@@ -1,9 +1,7 @@
 #include "report_browser.h"
 
-#include "report_document.h"
 #include "windows1251.h"
 
-#include <QFile>
 #include <QTextDocument>
 
 ReportBrowser::ReportBrowser(QWidget* parent) : QTextBrowser(parent)
@@ -11,16 +9,11 @@ ReportBrowser::ReportBrowser(QWidget* parent) : QTextBrowser(parent)
     setOpenLinks(false); // the report has no links; nothing should replace it by a click
 }
 
-void ReportBrowser::navigate(const QString& path)
+void ReportBrowser::showDocument(const QString& path, const QByteArray& document)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ReportFileError(path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw ReportFileError(path);
-    setHtml(decodeWindows1251(bytes));
+    setHtml(decodeWindows1251(document));
     location_ = path;
+    document_ = document;
 }
 
 void warmUpReportFonts()

@@ -11,15 +11,17 @@ class ReportBrowser : public QTextBrowser {
 public:
     explicit ReportBrowser(QWidget* parent = nullptr);
 
-    // Loads the document at the file-system path `path`, replacing what is shown; a second call
-    // with the same path reloads it. Throws ReportFileError when the file cannot be read.
-    void navigate(const QString& path);
+    // Shows the report document `document`, the bytes just written to `path`. The viewer never
+    // reads the file back: another running copy of the program may have replaced it meanwhile.
+    void showDocument(const QString& path, const QByteArray& document);
 
-    // The path last loaded, empty before the first navigation.
+    // The path and bytes of the document shown, empty before the first one.
     const QString& location() const { return location_; }
+    const QByteArray& document() const { return document_; }
 
 private:
     QString location_;
+    QByteArray document_;
 };
 
 // Lays out a few lines in the report's typeface and headings, so that the font lookup is done while

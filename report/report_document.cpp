@@ -5,32 +5,42 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace {
 
 constexpr char lineEnd[] = "\r\n";
 
-// Permission bits say little (root ignores them, a read-only mount overrides them): the only sure
-// test is to create a file.
-bool canCreateFilesIn(const QString& folder)
+// Writes the whole document beside `path` and renames it over `path`. rename() replaces a link or a
+// special file by a regular file instead of opening it, and is atomic for a reader of `path`.
+bool replaceWhole(const QString& path, const QByteArray& document)
 {
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".overpressure-probe-XXXXXX")));
-    return probe.open();
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open() || file.write(document) != document.size() || !file.flush())
+        return false;
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return false;
+    file.setAutoRemove(false);
+    return true;
 }
 
 } // namespace
 
-ReportFileError::ReportFileError(const QString& path)
-    : std::runtime_error("cannot write the report document " + QDir::toNativeSeparators(path).toStdString()),
-      path_(path)
+ReportFileError::ReportFileError(const QStringList& paths)
+    : std::runtime_error("cannot write the report document"), paths_(paths)
 {
 }
 
 QString ReportFileError::userMessage() const
 {
-    return QStringLiteral("Не удалось записать или открыть файл отчета:\n") + QDir::toNativeSeparators(path_);
+    QStringList shown;
+    for (const QString& path : paths_)
+        shown += QDir::toNativeSeparators(path);
+    return QStringLiteral("Не удалось записать файл отчета:\n") + shown.join(u'\n');
 }
 
 QString reportDocumentName()
@@ -53,26 +63,15 @@ QByteArray reportDocument(const QString& out)
     return document;
 }
 
-QString reportDocumentPath(const QString& folderToTry)
+QString writeReportDocument(const QStringList& folders, const QByteArray& document)
 {
-    QString folder = folderToTry;
-    if (!canCreateFilesIn(folder)) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QStringList tried;
+    for (const QString& folder : folders) {
         QDir().mkpath(folder);
+        const QString path = joinFolderPath(folder, reportDocumentName());
+        if (replaceWhole(path, document))
+            return path;
+        tried += path;
     }
-    return joinFolderPath(folder, reportDocumentName());
-}
-
-void writeReportDocument(const QString& path, const QString& out)
-{
-    // Truncated and rewritten in place; no flush to the disk is waited for, since the viewer reads
-    // the file back at once through the same cache.
-    QFile file(path);
-    const QByteArray document = reportDocument(out);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(document) != document.size() ||
-        !file.flush())
-        throw ReportFileError(path);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw ReportFileError(path);
+    throw ReportFileError(tried);
 }

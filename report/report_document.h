@@ -2,23 +2,23 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
-// The report document could not be written or read back. Names the file, so the user can tell
-// which folder refused it.
+// The report document could not be written into any of the folders tried. Names the files, so
+// the user can tell which folders refused it.
 class ReportFileError : public std::runtime_error {
   public:
-    explicit ReportFileError(const QString& path);
-    const QString& path() const { return path_; }
-    // What the user is told: the file, in the platform's notation.
+    explicit ReportFileError(const QStringList& paths);
+    // What the user is told: the files, in the platform's notation.
     QString userMessage() const;
 
   private:
-    QString path_;
+    QStringList paths_;
 };
 
-// The file name of the report document. Every publication overwrites the one file.
+// The file name of the report document. Every publication replaces the one file.
 QString reportDocumentName();
 
 // The report document: "<html>", the font line, the report text, "</html>", each line ended by
@@ -26,11 +26,10 @@ QString reportDocumentName();
 // has to be told the code page.
 QByteArray reportDocument(const QString& out);
 
-// Where the report document goes: into `folderToTry` (the application folder) when a file can be
-// created there; otherwise, as for a system-wide install, into the user's application data folder,
-// which is created when missing.
-QString reportDocumentPath(const QString& folderToTry);
-
-// Creates or truncates the file at `path` and writes the report document into it.
-// Throws ReportFileError when the file cannot be written completely.
-void writeReportDocument(const QString& path, const QString& out);
+// Writes `document` as the report document into the first of `folders` that takes it whole and
+// returns its path. In each folder the bytes go to a temporary file first, which is renamed over
+// the report document only when complete: a reader never sees half a report, and a symbolic link,
+// a FIFO or a device of that name is replaced rather than written through. A folder that is
+// missing, unwritable, full or holds a folder of that name is passed over.
+// Throws ReportFileError when no folder takes it.
+QString writeReportDocument(const QStringList& folders, const QByteArray& document);

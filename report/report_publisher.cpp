@@ -4,30 +4,32 @@
 #include "result_out.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
-ReportPublisher::ReportPublisher() = default;
+ReportPublisher::ReportPublisher()
+    : folders_{QCoreApplication::applicationDirPath(),
+               QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)}
+{
+}
 
 // Only reached when the owner goes before the user closed the report, as when the program ends.
 ReportPublisher::~ReportPublisher() { delete window_.data(); }
 
 Result_Out* ReportPublisher::window() const { return window_; }
 
-QString ReportPublisher::documentPath() const
-{
-    if (!fixedPath_.isEmpty())
-        return fixedPath_;
-    return reportDocumentPath(QCoreApplication::applicationDirPath());
-}
-
-void ReportPublisher::setDocumentPath(const QString& path) { fixedPath_ = path; }
-
 void ReportPublisher::PublishReport(const QString& out)
 {
-    const QString path = documentPath();
-    writeReportDocument(path, out);
+    const QByteArray document = reportDocument(out);
+    try {
+        path_ = writeReportDocument(folders_, document);
+    } catch (const ReportFileError&) {
+        if (window_)
+            window_->showDocument(QString(), QByteArray());
+        throw;
+    }
     if (!window_)
         window_ = new Result_Out;
-    window_->navigate(path);
+    window_->showDocument(path_, document);
     window_->show();
     window_->raise();
     window_->activateWindow();

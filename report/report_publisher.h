@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class Result_Out;
 
@@ -15,20 +16,25 @@ public:
     ReportPublisher(const ReportPublisher&) = delete;
     ReportPublisher& operator=(const ReportPublisher&) = delete;
 
-    // Rewrites the report document from `out`, loads it into the report window (created hidden
-    // the first time, so it never shows an empty page) and shows the window modeless.
-    // Throws ReportFileError when the document cannot be written or read back.
+    // Writes the report document from `out`, shows those bytes in the report window (created
+    // hidden the first time, so it never shows an empty page) and shows the window modeless.
+    // Throws ReportFileError when no folder takes the document; an open report window is then
+    // emptied, so that it shows no earlier result beside the new source data.
     void PublishReport(const QString& out);
 
     // The report window while it is open, otherwise nullptr.
     Result_Out* window() const;
 
-    // Where the next publication writes: "proect.htm" in the application folder, or in the user's
-    // data folder when the application folder is read-only, unless a fixed path was set.
-    QString documentPath() const;
-    void setDocumentPath(const QString& path);
+    // The folders tried in turn for the report document: the application folder, then the user's
+    // data folder for the program (where a system-wide install has to write).
+    const QStringList& documentFolders() const { return folders_; }
+    void setDocumentFolders(const QStringList& folders) { folders_ = folders; }
+
+    // Where the last publication wrote the report document, empty before the first.
+    const QString& documentPath() const { return path_; }
 
 private:
-    QString fixedPath_;
+    QStringList folders_;
+    QString path_;
     QPointer<Result_Out> window_;
 };

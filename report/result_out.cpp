@@ -42,7 +42,10 @@ Result_Out::Result_Out(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(pixels(clientWidth), pixels(clientHeight));
 }
 
-void Result_Out::navigate(const QString& path) { WebBrowser1->navigate(path); }
+void Result_Out::showDocument(const QString& path, const QByteArray& document)
+{
+    WebBrowser1->showDocument(path, document);
+}
 
 void Result_Out::resizeEvent(QResizeEvent* event)
 {

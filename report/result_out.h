@@ -19,8 +19,11 @@ class Result_Out : public QWidget {
 public:
     explicit Result_Out(QWidget* parent = nullptr);
 
-    // Loads the report document into the viewer. Throws ReportFileError.
-    void navigate(const QString& path);
+    // Shows the report document, the bytes just written to `path`.
+    void showDocument(const QString& path, const QByteArray& document);
+
+    // The viewer, with the path and bytes of the document it shows.
+    ReportBrowser* viewer() const { return WebBrowser1; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -184,6 +184,13 @@ void Glav::buildMenu()
     file->addSeparator()->setObjectName(QStringLiteral("line2"));
     quit = file->addAction(QStringLiteral("Выход"));
     quit->setObjectName(QStringLiteral("quit"));
+
+    service = menuBar()->addMenu(QStringLiteral("&Сервис"));
+    service->setObjectName(QStringLiteral("service"));
+    substances = service->addAction(QStringLiteral("Справочник веществ…"));
+    substances->setObjectName(QStringLiteral("substances"));
+    gasmass = service->addAction(QStringLiteral("Масса горючего газа…"));
+    gasmass->setObjectName(QStringLiteral("gasmass"));
 }
 
 void Glav::setTabOrderOfControls()
@@ -205,6 +212,8 @@ void Glav::connectHandlers()
     connect(save, &QAction::triggered, this, &Glav::save_Click);
     connect(ver, &QAction::triggered, this, &Glav::ver_Click);
     connect(quit, &QAction::triggered, this, &Glav::quit_Click);
+    connect(gasmass, &QAction::triggered, this, &Glav::gasmass_Click);
+    connect(substances, &QAction::triggered, this, &Glav::substances_Click);
 }
 
 void Glav::ver_Click()
@@ -254,8 +263,8 @@ void Glav::Command1_Click()
         reportPublisher.PublishReport(state.out);
     } catch (const InputError&) {
         showInputError(this);
-    } catch (const ReportFileError&) {
-        showInputError(this);
+    } catch (const ReportFileError& error) {
+        showCritical(this, QString(), error.userMessage());
     }
 }
 
@@ -271,6 +280,10 @@ void Glav::Command4_Click()
 {
     openCalculator<Massjid>(this, Text1, state, numberLocale());
 }
+
+void Glav::gasmass_Click() {}
+
+void Glav::substances_Click() {}
 
 void Glav::Command6_Click()
 {

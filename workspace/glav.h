@@ -45,6 +45,8 @@ private slots:
     void save_Click();
     void ver_Click();
     void quit_Click();
+    void gasmass_Click();
+    void substances_Click();
 
 private:
     void Form_Load();
@@ -101,4 +103,9 @@ private:
     QAction* save = nullptr;
     QAction* ver = nullptr;
     QAction* quit = nullptr;
+
+    // Tools beyond the original program live in the "Сервис" menu.
+    QMenu* service = nullptr;
+    QAction* gasmass = nullptr;
+    QAction* substances = nullptr;
 };

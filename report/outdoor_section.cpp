@@ -4,10 +4,10 @@
 
 // The mass printed in 1.3 and 1.4 is the liquid-vapour result Em, and the coefficient after "nu="
 // is n: in the usual workflow those are the numbers the main window's fields were filled with.
-QString outdoorSection(const CalculationState& s, const QLocale& locale)
+QString outdoorSection(const CalculationState& s, const QLocale& locale, const SectionAdditions& additions)
 {
     const auto number = [&locale](auto value) { return formatNumber(value, locale); };
-    QString out = titleAndSourceSubsections(s, locale, QStringLiteral("(СП 12.13130.2009)"));
+    QString out = titleAndSourceSubsections(s, locale, QStringLiteral("(СП 12.13130.2009)"), additions);
 
     // 1.4 Reduced mass.
     out += QStringLiteral("<p><h4>1.4 Расчет приведенной массы осуществляется по формуле:</h4>");

@@ -13,13 +13,22 @@
 // outdoor installation (30 m from the centre of the cloud) into category AN (BN).
 constexpr double categoryPressureLimit = 5.0;
 
+// What a calculation made with the program's reference tools adds to section 1. An empty part adds
+// nothing, so a calculation without them gets its report exactly as before.
+struct SectionAdditions {
+    QString afterTitle;        // the substance chosen from the substance table and its source
+    QString afterSubsection13; // the derivation of the mass of a gas release
+};
+
 // Section 1 for a room: subsections 1.1 to 1.5 and the conclusion on category A.
 // The caller replaces the report with it.
-QString roomSection(const CalculationState& state, const QLocale& locale);
+QString roomSection(const CalculationState& state, const QLocale& locale,
+                    const SectionAdditions& additions = {});
 
 // Section 1 for an outdoor installation: subsections 1.1 to 1.5 and the conclusion on
 // category AN (BN). The caller replaces the report with it.
-QString outdoorSection(const CalculationState& state, const QLocale& locale);
+QString outdoorSection(const CalculationState& state, const QLocale& locale,
+                       const SectionAdditions& additions = {});
 
 // Subsection 1.6, the re-assessment for category В1 with emergency ventilation.
 // The caller appends it to the report.

@@ -4,10 +4,10 @@
 
 // Subsections 1.1 to 1.5 are written for a gas as for a liquid, whether or not the calculator
 // windows were used: a value nothing has set prints as 0.
-QString roomSection(const CalculationState& s, const QLocale& locale)
+QString roomSection(const CalculationState& s, const QLocale& locale, const SectionAdditions& additions)
 {
     const auto number = [&locale](auto value) { return formatNumber(value, locale); };
-    QString out = titleAndSourceSubsections(s, locale, QStringLiteral("(табл. 3 НПБ 105-03)"));
+    QString out = titleAndSourceSubsections(s, locale, QStringLiteral("(табл. 3 НПБ 105-03)"), additions);
 
     // 1.4 Stoichiometric concentration; beta counts the oxygen the fuel itself brings as a minus.
     out += QStringLiteral("<p><h4>1.4 Расчет стехиометрической концентрации ГГ или паров ЛВЖ "

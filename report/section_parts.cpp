@@ -2,12 +2,13 @@
 #include "section_parts.h"
 
 QString titleAndSourceSubsections(const CalculationState& s, const QLocale& locale,
-                                  const QString& coefficientSource)
+                                  const QString& coefficientSource, const SectionAdditions& additions)
 {
     const auto number = [&locale](auto value) { return formatNumber(value, locale); };
     QString out;
     out = QStringLiteral("<h3>1 Расчет избыточного давления взрыва для ГГ или паров ЛВЖ и ГЖ (СП "
                          "12.13130.2009)</h3>");
+    out += additions.afterTitle;
 
     // 1.1 Saturated vapour pressure (Antoine equation).
     out += QStringLiteral("<p><h4>1.1 Расчет давления насыщенного пара осуществляется по формуле:</h4>");
@@ -45,6 +46,7 @@ QString titleAndSourceSubsections(const CalculationState& s, const QLocale& loca
     out += QStringLiteral("<p>T - продолжительность испарения жидкости, принимаемое не более 3600 сек.");
     out += QStringLiteral("<p><p>После подстановки имеющихся значений имеем:");
     out += QStringLiteral("<p>m = ") % number(s.Em) % QStringLiteral("кг");
+    out += additions.afterSubsection13;
 
     return out;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation_state.h"
+#include "report_sections.h"
 
 #include <QLocale>
 #include <QString>
@@ -9,4 +10,4 @@
 // which the room and the outdoor report share word for word but for the source they cite for the
 // evaporation coefficient.
 QString titleAndSourceSubsections(const CalculationState& state, const QLocale& locale,
-                                  const QString& coefficientSource);
+                                  const QString& coefficientSource, const SectionAdditions& additions);

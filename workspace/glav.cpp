@@ -229,7 +229,7 @@ void Glav::ver_Click()
 // The room and outdoor sections start a new report; the ventilation section extends the last one.
 void Glav::result1()
 {
-    state.out = roomSection(state, locale_);
+    state.out = roomSection(state, locale_, reportAdditions());
 }
 void Glav::result2()
 {
@@ -237,7 +237,7 @@ void Glav::result2()
 }
 void Glav::result3()
 {
-    state.out = outdoorSection(state, locale_);
+    state.out = outdoorSection(state, locale_, reportAdditions());
 }
 
 // The room runs first, so with both boxes set the outdoor report is the one published. A greyed
@@ -279,6 +279,11 @@ void Glav::Command3_Click()
 void Glav::Command4_Click()
 {
     openCalculator<Massjid>(this, Text1, state, numberLocale());
+}
+
+SectionAdditions Glav::reportAdditions() const
+{
+    return {};
 }
 
 void Glav::gasmass_Click() {}

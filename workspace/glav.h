@@ -2,6 +2,7 @@
 
 #include "calculation_state.h"
 #include "report_publisher.h"
+#include "report_sections.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -56,6 +57,8 @@ private:
     void setTabOrderOfControls();
     void connectHandlers();
     void showOpenedValues();
+    // What the substance table and the gas-mass window add to the room and outdoor reports.
+    SectionAdditions reportAdditions() const;
 
     QLocale locale_;
 

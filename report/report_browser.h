@@ -17,7 +17,7 @@ public:
 
     // The path and bytes of the document shown, empty before the first one.
     const QString& location() const { return location_; }
-    const QByteArray& document() const { return document_; }
+    const QByteArray& documentBytes() const { return document_; }
 
 private:
     QString location_;

@@ -66,7 +66,7 @@ void PublishReportIntoAFolder(benchmark::State& run)
 {
     QTemporaryDir folder;
     ReportPublisher publisher;
-    publisher.setDocumentPath(folder.filePath(QStringLiteral("proect.htm")));
+    publisher.setDocumentFolders({folder.path()});
     const QString out = roomSection(acetoneRoom(), russian);
     for (auto _ : run) {
         publisher.PublishReport(out);
@@ -91,7 +91,7 @@ void MainWindowRoomCalculation(benchmark::State& run)
 {
     QTemporaryDir folder;
     Glav glav(russian);
-    glav.reportPublisher.setDocumentPath(folder.filePath(QStringLiteral("proect.htm")));
+    glav.reportPublisher.setDocumentFolders({folder.path()});
     glav.show();
     const std::pair<const char*, const char*> typed[] = {
         {"Text1", "10,5123"}, {"Text3", "117,3"}, {"Text4", "2,28151234"}, {"Text5", "4,99"}};

@@ -3,7 +3,9 @@
 #include "calculation_file.h"
 #include "modal.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QSaveFile>
 
@@ -53,20 +55,29 @@ QString saveFailure(const QSaveFile& file)
 }
 
 // QSaveFile writes beside the target and renames only after everything is on disk, so a failure at
-// any point leaves the previous file as it was.
+// any point leaves the previous file as it was. Its buffer is flushed and checked before commit():
+// Qt 6.4's commit() ignores a failure of that last flush (a full disk, a file-size limit) and would
+// rename the cut temporary file over the target.
 void writeWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.error() == QFileDevice::NoError && file.commit())
         return;
-    throw CalculationFileError(saveFailure(file) + QStringLiteral(" (") + file.errorString() + u')');
+    const QString reason = saveFailure(file) + QStringLiteral(" (") + file.errorString() + u')';
+    file.cancelWriting();
+    throw CalculationFileError(reason);
 }
 
 QByteArray readWholeFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         throw CalculationFileError(QStringLiteral("файл не найден"));
+    // Opening a FIFO would wait for a writer for good, and a device or a folder is no calculation.
+    if (!info.isFile())
+        throw CalculationFileError(QStringLiteral("это не обычный файл"));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw CalculationFileError(QStringLiteral("файл недоступен для чтения (") + file.errorString() + u')');
     const QByteArray bytes = file.read(calculationFileMaxSize + 1);
@@ -87,7 +98,7 @@ FileStep saveCalculationAs(QWidget* parent, const CalculationState& state, const
     } catch (const CalculationFileError& error) {
         showCritical(parent, saveTitle,
                      QStringLiteral("Расчет не сохранен в файл «%1»: %2.\nФайл на диске не изменен.")
-                         .arg(path, error.reason()));
+                         .arg(QDir::toNativeSeparators(path), error.reason()));
         return {FileStep::Failed, path};
     }
     return {FileStep::Done, path};
@@ -103,7 +114,7 @@ FileStep openCalculation(QWidget* parent, CalculationState& state)
     } catch (const CalculationFileError& error) {
         showCritical(parent, openTitle,
                      QStringLiteral("Файл «%1» не открыт: %2.\nТекущий расчет не изменен.")
-                         .arg(path, error.reason()));
+                         .arg(QDir::toNativeSeparators(path), error.reason()));
         return {FileStep::Failed, path};
     }
     return {FileStep::Done, path};

@@ -4,7 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -63,11 +62,17 @@ bool hasNegativeExponent(const std::string& ascii)
 // Writes |value| rounded to `digits` significant digits in the fixed or exponent form of the rule.
 QString formatMagnitude(double value, int digits, int exponentFrom, const QString& decimal)
 {
+    // std::to_chars writes the same text whatever the C library's locale, unlike printf.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
-    std::string text(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                       digits - 1);
+    const std::string text(buffer, written.ptr);
     const auto e = text.find('e');
-    const int exponent = std::stoi(text.substr(e + 1));
+    int exponent = 0;
+    const char* exponentFirst = text.data() + e + 1;
+    if (*exponentFirst == '+')
+        ++exponentFirst;
+    std::from_chars(exponentFirst, text.data() + text.size(), exponent);
     std::string mantissa;
     for (char c : text.substr(0, e))
         if (c != '.')

@@ -1,15 +1,20 @@
 #include "calculation_file.h"
+#include "failing_disk.h"
 #include "glav.h"
 #include "numbers.h"
 #include "window_test.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
+
 #include <cmath>
+#include <optional>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -317,25 +322,46 @@ TEST_F(FileMenu, SaveAddsTheSuffixAndReplacesAnOlderFileWhole)
 
 const QByteArray previousCalculation = "previous calculation\r\n";
 
-class UnwritableFile : public FileMenu, public testing::WithParamInterface<bool> {
+enum class SaveFailure { NameTooLongForATemporaryFile, FileSizeLimit, FullDisk, ReadOnlyFolder };
+
+class UnwritableFile : public FileMenu, public testing::WithParamInterface<SaveFailure> {
   protected:
     ~UnwritableFile() override
     {
         QFile::setPermissions(folder.path(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
+    FullFileSystem disk;
 };
 
-// A read-only folder, or a file whose temporary neighbour would need a name longer than a folder allows.
+// Whatever byte the write fails at, the previous file stays as it was, the user is told, and "Выход"
+// does not close the window on a calculation that was not saved.
 TEST_P(UnwritableFile, KeepsThePreviousFileTellsTheUserAndQuitKeepsTheWindow)
 {
-    const bool readOnlyFolder = GetParam();
-    const QString path = pathOf(readOnlyFolder ? u"kept.pzr"_s : QString(250, u'a') + u".pzr"_s);
-    writeFile(path, previousCalculation);
-    if (readOnlyFolder) {
+    QString path = pathOf(u"kept.pzr"_s);
+    std::optional<FileSizeLimit> limit;
+    switch (GetParam()) {
+    case SaveFailure::NameTooLongForATemporaryFile:
+        path = pathOf(QString(250, u'a') + u".pzr"_s);
+        writeFile(path, previousCalculation);
+        break;
+    case SaveFailure::FileSizeLimit:
+        writeFile(path, previousCalculation);
+        limit.emplace(100); // the file would be cut after its first lines
+        break;
+    case SaveFailure::FullDisk:
+        if (!disk.mounted())
+            GTEST_SKIP() << "mounting a small file system needs root";
+        path = disk.path() + u"/kept.pzr"_s;
+        writeFile(path, previousCalculation);
+        disk.fill();
+        break;
+    case SaveFailure::ReadOnlyFolder:
+        writeFile(path, previousCalculation);
         QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         if (QFile probe(pathOf(u"probe"_s)); probe.open(QIODevice::WriteOnly))
             GTEST_SKIP() << "this user may write into a read-only folder";
+        break;
     }
     Glav glav(commaLocale());
     glav.show();
@@ -349,9 +375,16 @@ TEST_P(UnwritableFile, KeepsThePreviousFileTellsTheUserAndQuitKeepsTheWindow)
     EXPECT_EQ(messageCount(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(FileMenu, UnwritableFile, testing::Bool(), [](const auto& info) {
-    return info.param ? "ReadOnlyFolder" : "NameTooLongForATemporaryFile";
-});
+std::string nameOf(const testing::TestParamInfo<SaveFailure>& info)
+{
+    const char* names[] = {"NameTooLongForATemporaryFile", "FileSizeLimit", "FullDisk", "ReadOnlyFolder"};
+    return names[int(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(FileMenu, UnwritableFile,
+                         testing::Values(SaveFailure::NameTooLongForATemporaryFile, SaveFailure::FileSizeLimit,
+                                         SaveFailure::FullDisk, SaveFailure::ReadOnlyFolder),
+                         nameOf);
 
 TEST_F(FileMenu, SaveAndReopenInAnotherLocaleRestoresEveryNumberAndShowsSome)
 {
@@ -401,7 +434,12 @@ TEST_F(FileMenu, ABadFileChangesNothingAndIsTold)
         {"cut", lines.mid(0, 10).join('\n') + '\n', "файл обрывается после строки 10"},
         {"last", lines.mid(0, 32).join('\n') + "\n 3x2 \r\n", "в строке 33 вместо числа стоит « 3x2 »"},
         {"case", identificationLine().toLower() + "\r\n 1 \r\n", "это не файл расчета"},
-        {"missing", std::nullopt, "файл не найден"}};
+        {"missing", std::nullopt, "файл не найден"},
+        {"fifo", std::nullopt, "это не обычный файл"},
+        {"folder", std::nullopt, "это не обычный файл"}};
+    // A named pipe would block the program for good if it were opened.
+    ASSERT_EQ(mkfifo(QFile::encodeName(pathOf(u"fifo.pzr"_s)).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(folder.path()).mkdir(u"folder.pzr"_s));
     for (const auto& [name, bytes, reason] : badFiles) {
         const QString path = pathOf(QString::fromLatin1(name) + u".pzr"_s);
         if (bytes)

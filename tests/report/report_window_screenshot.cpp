@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     }
     QTemporaryDir folder;
     Glav glav(QLocale(QLocale::Russian, QLocale::Russia));
-    glav.reportPublisher.setDocumentPath(folder.filePath(QStringLiteral("proect.htm")));
+    glav.reportPublisher.setDocumentFolders({folder.path()});
     glav.state = calculatorResultsOfTheExample();
     glav.show();
     for (const auto& [name, text] :

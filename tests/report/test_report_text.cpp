@@ -1,3 +1,4 @@
+#include "failing_disk.h"
 #include "grand.h"
 #include "report_document.h"
 #include "report_sections.h"
@@ -6,11 +7,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -146,23 +148,60 @@ TEST(ReportDocument, IsFourLinesEndedByCrLfInWindows1251WithoutAByteOrderMark)
     EXPECT_EQ(lines[2], QByteArray(200000, char(0xC6)) + '\r');
 }
 
-TEST(ReportDocument, GoesBesideTheProgramOrIntoTheUserDataFolderWhenThatCannotBeWritten)
-{
-    EXPECT_EQ(reportDocumentPath(QCoreApplication::applicationDirPath()), AppFolderPath(u"proect.htm"_s));
-    QTemporaryDir dir;
-    EXPECT_EQ(reportDocumentPath(dir.path()), dir.path() + u"/proect.htm"_s);
-    EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-        << "the writability probe must not stay behind";
+QString documentIn(const QString& folder) { return folder + u"/proect.htm"_s; }
 
-    QStandardPaths::setTestModeEnabled(true);
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir(userFolder).removeRecursively();
-    const QString path = reportDocumentPath(folderBelowAFile(dir));
-    EXPECT_EQ(path, userFolder + u"/proect.htm"_s);
-    writeReportDocument(path, u"x"_s);
-    EXPECT_EQ(readAll(path), reportDocument(u"x"_s));
-    QDir(userFolder).removeRecursively();
-    QStandardPaths::setTestModeEnabled(false);
+// Each folder in turn: one that cannot be made, one with a folder in the way, a full one, one past a
+// file-size limit. The first that takes the whole document gets it; the others keep nothing.
+TEST(ReportDocument, GoesWholeIntoTheFirstFolderThatTakesItOrNamesEveryFileThatFailed)
+{
+    QTemporaryDir dir;
+    const QByteArray document = reportDocument(u"Р = 1кПа."_s);
+    QStringList refusing = {folderBelowAFile(dir), dir.filePath(u"in-the-way"_s)};
+    QDir(dir.path()).mkpath(u"in-the-way/proect.htm"_s);
+    FullFileSystem full;
+    if (full.mounted()) {
+        full.fill();
+        refusing += full.path();
+    }
+    const QString good = dir.filePath(u"good"_s);
+    EXPECT_EQ(writeReportDocument(refusing + QStringList{good}, document), documentIn(good));
+    EXPECT_EQ(readAll(documentIn(good)), document);
+    try {
+        writeReportDocument(refusing, document);
+        ADD_FAILURE() << "no folder could take the document";
+    } catch (const ReportFileError& error) {
+        for (const QString& folder : refusing)
+            EXPECT_TRUE(error.userMessage().contains(QDir::toNativeSeparators(documentIn(folder))));
+    }
+    {
+        FileSizeLimit limit(64);
+        EXPECT_THROW(writeReportDocument({good}, reportDocument(QString(100, u'ж'))), ReportFileError);
+    }
+    EXPECT_EQ(readAll(documentIn(good)), document) << "a cut document never replaces the last one";
+    EXPECT_EQ(QDir(good).entryList(QDir::Files | QDir::Hidden), QStringList{u"proect.htm"_s});
+}
+
+// A symbolic link named like the document, say to a calculation file, or a FIFO that would block
+// the program: both are replaced by the document instead of being opened.
+TEST(ReportDocument, ReplacesALinkOrAPipeInsteadOfWritingThroughIt)
+{
+    QTemporaryDir dir;
+    const QString calculation = dir.filePath(u"calculation.pzr"_s);
+    QFile file(calculation);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("//Morvex//\r\n") > 0);
+    file.close();
+    QDir(dir.path()).mkpath(u"linked"_s);
+    QDir(dir.path()).mkpath(u"piped"_s);
+    ASSERT_TRUE(QFile::link(calculation, documentIn(dir.filePath(u"linked"_s))));
+    ASSERT_EQ(mkfifo(QFile::encodeName(documentIn(dir.filePath(u"piped"_s))).constData(), 0600), 0);
+    const QByteArray document = reportDocument(u"x"_s);
+    for (const char* folder : {"linked", "piped"}) {
+        const QString path = documentIn(dir.filePath(QString::fromLatin1(folder)));
+        EXPECT_EQ(writeReportDocument({dir.filePath(QString::fromLatin1(folder))}, document), path);
+        EXPECT_TRUE(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink()) << folder;
+        EXPECT_EQ(readAll(path), document) << folder;
+    }
+    EXPECT_EQ(readAll(calculation), "//Morvex//\r\n");
 }
 
 } // namespace

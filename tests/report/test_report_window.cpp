@@ -36,12 +36,12 @@ int openReportWindows()
                              [](QWidget* w) { return w->objectName() == u"Result_Out" && w->isVisible(); }));
 }
 
-// A path that cannot be written: its folder would be below a regular file.
-QString unwritablePath(const QTemporaryDir& folder)
+// A folder that can never be created or written: its parent is a regular file.
+QString unwritableFolder(const QTemporaryDir& folder)
 {
     QFile blocker(folder.filePath(u"plain-file"_s));
     EXPECT_TRUE(blocker.open(QIODevice::WriteOnly));
-    return blocker.fileName() + u"/proect.htm"_s;
+    return blocker.fileName() + u"/folder"_s;
 }
 
 TEST(ResultOut, BrowserFollowsTheWindowSizeInTwips)
@@ -89,8 +89,9 @@ TEST(ReportPublisher, WritesTheDocumentAndShowsItInOneOwnerlessModelessWindow)
 {
     QTemporaryDir folder;
     ReportPublisher publisher;
-    EXPECT_EQ(publisher.documentPath(), AppFolderPath(u"proect.htm"_s)) << "beside the program by default";
-    publisher.setDocumentPath(folder.filePath(u"proect.htm"_s));
+    EXPECT_EQ(publisher.documentFolders().value(0), QCoreApplication::applicationDirPath())
+        << "beside the program first";
+    publisher.setDocumentFolders({folder.path()});
     FirstShowWatcher watcher;
     qApp->installEventFilter(&watcher);
     publisher.PublishReport(u"<p><p>Р = 1кПа."_s);
@@ -120,11 +121,28 @@ TEST(ReportPublisher, AFailedWriteOpensNoWindow)
 {
     QTemporaryDir folder;
     ReportPublisher publisher;
-    publisher.setDocumentPath(unwritablePath(folder));
+    publisher.setDocumentFolders({unwritableFolder(folder)});
     EXPECT_THROW(publisher.PublishReport(u"x"_s), ReportFileError);
     EXPECT_EQ(publisher.window(), nullptr);
     EXPECT_EQ(openReportWindows(), 0);
-    EXPECT_THROW(ReportBrowser().navigate(folder.filePath(u"missing.htm"_s)), ReportFileError);
+}
+
+// Two running copies of the program publish into the same folder, one after the other: each window
+// shows the report its own copy wrote, never the other's or an empty one.
+TEST(ReportPublisher, TwoCopiesInOneFolderEachShowTheirOwnReport)
+{
+    QTemporaryDir folder;
+    ReportPublisher first;
+    ReportPublisher second;
+    first.setDocumentFolders({folder.path()});
+    second.setDocumentFolders({folder.path()});
+    for (int round = 0; round < 20; ++round) {
+        const QString number = QString::number(round);
+        first.PublishReport(u"<p>первый "_s + number);
+        second.PublishReport(u"<p>второй "_s + number);
+        EXPECT_EQ(shownText(first.window()), u"первый "_s + number);
+        EXPECT_EQ(shownText(second.window()), u"второй "_s + number);
+    }
 }
 
 const QString ventilationHeading =
@@ -133,7 +151,7 @@ const QString ventilationHeading =
 // The main window in a comma locale, publishing into a folder of its own.
 class PublishedReport : public testing::Test {
   protected:
-    PublishedReport() { glav.reportPublisher.setDocumentPath(documentPath()); }
+    PublishedReport() { glav.reportPublisher.setDocumentFolders({folder.path()}); }
 
     QString documentPath() const { return folder.filePath(u"proect.htm"_s); }
     QByteArray document() const { return readFile(documentPath()); }
@@ -226,29 +244,32 @@ TEST_F(PublishedReport, VentilationSectionStandsAloneBeforeAnyCalculation)
     EXPECT_TRUE(glav.state.out.startsWith(ventilationHeading));
 }
 
+// A report that cannot be written is not an input error: the user is told which files refused it,
+// the calculation stays stored and the report window shows no earlier result beside the new data.
 TEST_F(PublishedReport, AFailedPublicationIsToldAndKeepsTheReportBuilt)
 {
-    glav.reportPublisher.setDocumentPath(unwritablePath(folder));
+    calculateTheExampleRoom();
+    ASSERT_NE(glav.reportPublisher.window(), nullptr);
+    const QString unwritable = unwritableFolder(folder);
+    glav.reportPublisher.setDocumentFolders({unwritable});
     {
         DialogRecorder dialogs;
         calculateTheExampleRoom();
-        expectOneCriticalBox(dialogs, u"Ошибка ввода данных!"_s);
-        EXPECT_EQ(dialogs.seen[0].title, u" "_s);
+        expectOneCriticalBox(dialogs, QDir::toNativeSeparators(unwritable + u"/proect.htm"_s));
+        EXPECT_TRUE(dialogs.seen[0].text.startsWith(u"Не удалось записать файл отчета"_s));
     }
     EXPECT_EQ(glav.state.EP, 99.875);
     EXPECT_TRUE(glav.state.out.contains(u"<p>Р = 99,875кПа."_s));
-    EXPECT_EQ(glav.reportPublisher.window(), nullptr);
+    EXPECT_EQ(shown(), QString()) << "no stale report";
 
-    glav.reportPublisher.setDocumentPath(documentPath());
+    glav.reportPublisher.setDocumentFolders({folder.path()});
     clickButton(&glav, u"Command1"_s);
     const QString reportBefore = glav.state.out;
-    const QString shownBefore = shown();
-    glav.reportPublisher.setDocumentPath(unwritablePath(folder));
+    glav.reportPublisher.setDocumentFolders({unwritable});
     DialogRecorder dialogs;
     clickButton(&glav, u"Command8"_s);
-    expectOneCriticalBox(dialogs, QDir::toNativeSeparators(glav.reportPublisher.documentPath()));
+    expectOneCriticalBox(dialogs, QDir::toNativeSeparators(unwritable));
     EXPECT_EQ(glav.state.out, reportBefore) << "the ventilation section is not kept";
-    EXPECT_EQ(shown(), shownBefore);
 }
 
 TEST_F(PublishedReport, TheReportOutlivesTheMainWindow)

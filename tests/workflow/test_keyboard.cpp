@@ -55,7 +55,7 @@ TEST(KeyboardUse, MainWindowIsWorkedWithTabEnterAndSpace)
 {
     QTemporaryDir folder;
     Glav glav(commaLocale());
-    glav.reportPublisher.setDocumentPath(folder.filePath(QStringLiteral("proect.htm")));
+    glav.reportPublisher.setDocumentFolders({folder.path()});
     glav.show();
     ASSERT_TRUE(activate(&glav));
     EXPECT_EQ(focusName(), QStringLiteral("Text7")) << "the first field has the focus at start";

@@ -24,7 +24,7 @@ void Workflow::startProgram(const QLocale& locale)
 {
     locale_ = locale;
     glav_ = std::make_unique<Glav>(locale);
-    glav_->reportPublisher.setDocumentPath(path("proect.htm"));
+    glav_->reportPublisher.setDocumentFolders({folder_.path()});
     glav_->show();
     dialogs_.answerFileDialog = [this](QFileDialog&) { return chosenFile_; };
 }

@@ -172,7 +172,7 @@ TEST(VentilationCalculation, AFailureStopsAtTheFailingStep)
 // The handlers of the main window, driven through its controls.
 class MainWindowCalculation : public testing::Test {
   protected:
-    MainWindowCalculation() { glav.reportPublisher.setDocumentPath(documentPath()); }
+    MainWindowCalculation() { glav.reportPublisher.setDocumentFolders({folder.path()}); }
 
     QString documentPath() const { return folder.filePath(u"proect.htm"_s); }
     void type(std::initializer_list<std::pair<const char*, const char*>> texts)

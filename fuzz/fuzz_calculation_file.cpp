@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QList>
 
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdint>
@@ -39,9 +41,16 @@ bool sameNumber(QByteArray line, double read)
     for (char& c : text)
         if (c == ',')
             c = '.';
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size() && std::isfinite(read) && value == read;
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-')
+        text.erase(0, 1);
+    double value = 0;
+    const char* last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data(), last, value);
+    // A number too small for a double reads as zero.
+    const bool underflow = error == std::errc::result_out_of_range && (text.find("e-") != std::string::npos || text.find("E-") != std::string::npos);
+    if (underflow)
+        value = 0;
+    return end == last && (error == std::errc() || underflow) && std::isfinite(read) && value == read;
 }
 
 void checkWhole(const QByteArray& bytes, const CalculationFileContents& contents)
@@ -68,6 +77,14 @@ void checkRoundTrip(const CalculationFileContents& contents)
 }
 
 } // namespace
+
+// The C library in a Russian locale (decimal comma), as on a user's desktop: the reader and writer
+// must not depend on it.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    require(std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr, "the ru_RU.UTF-8 locale is not generated");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -47,11 +47,16 @@ double calculateVapourPressure(CalculationState& state, const AntoineFields& fie
     state.C = parseNumber(fields.c, locale);
     state.T1 = parseNumber(fields.temperature, locale);
 
-    const double shiftedTemperature = checked(state.T1 + state.C);
-    const double quotient = checkedDivide(state.B, shiftedTemperature);
-    const double logPressure = checked(state.A - quotient);
-    state.Pn = checkedPower(10.0, logPressure);
+    state.Pn = antoinePressure(state.A, state.B, state.C, state.T1);
     return state.Pn;
+}
+
+double antoinePressure(double a, double b, double c, double temperature)
+{
+    const double shiftedTemperature = checked(temperature + c);
+    const double quotient = checkedDivide(b, shiftedTemperature);
+    const double logPressure = checked(a - quotient);
+    return checkedPower(10.0, logPressure);
 }
 
 double calculateDensity(CalculationState& state, const DensityFields& fields, const QLocale& locale)
@@ -59,10 +64,15 @@ double calculateDensity(CalculationState& state, const DensityFields& fields, co
     state.M = parseNumber(fields.molarMass, locale);
     state.T1 = parseNumber(fields.temperature, locale);
 
-    // Molar volume at the design temperature, m3/kmol.
-    const double volume = checked(checked(state.T1 * expansionPerDegree + 1.0) * molarVolume);
-    state.pl = checkedDivide(state.M, volume);
+    state.pl = vapourDensity(state.M, state.T1);
     return state.pl;
+}
+
+double vapourDensity(double molarMass, double temperature)
+{
+    // Molar volume at the design temperature, m3/kmol.
+    const double volume = checked(checked(temperature * expansionPerDegree + 1.0) * molarVolume);
+    return checkedDivide(molarMass, volume);
 }
 
 double calculateStoichiometricConcentration(CalculationState& state, const AtomCountFields& fields,
@@ -73,11 +83,16 @@ double calculateStoichiometricConcentration(CalculationState& state, const AtomC
     state.nO = parseAtomCount(fields.oxygen, locale);
     state.nX = parseAtomCount(fields.halogen, locale);
 
+    state.Cst = stoichiometricConcentration(state.nC, state.nH, state.nO, state.nX);
+    return state.Cst;
+}
+
+double stoichiometricConcentration(double nC, double nH, double nO, double nX)
+{
     // Oxygen molecules needed to burn one molecule of the combustible: one per carbon atom, one per
     // four hydrogen atoms not bound by a halogen, less the oxygen the molecule brings itself.
-    const double beta = (state.nH - state.nX) / 4.0 + state.nC - state.nO / 2.0;
-    state.Cst = checkedDivide(100.0, beta * airPerOxygen + 1.0);
-    return state.Cst;
+    const double beta = checked((nH - nX) / 4.0 + nC - nO / 2.0);
+    return checkedDivide(100.0, checked(beta * airPerOxygen + 1.0));
 }
 
 double calculateEvaporatedMass(CalculationState& state, const EvaporationFields& fields,

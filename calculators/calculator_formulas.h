@@ -48,6 +48,13 @@ double calculateStoichiometricConcentration(CalculationState& state, const AtomC
 // even neighbour. Throws InputError for text that is not a number or a count outside -32768..32767.
 double parseAtomCount(const QString& text, const QLocale& locale);
 
+// The same three formulas on numbers, for callers that hold the values rather than field texts (the
+// substance table). Each throws InputError when a step has no finite result.
+double antoinePressure(double a, double b, double c, double temperature);
+double vapourDensity(double molarMass, double temperature);
+// Atom counts may be fractional here: petroleum products have an averaged formula.
+double stoichiometricConcentration(double nC, double nH, double nO, double nX);
+
 // Mass of liquid that evaporates from a spill.
 struct EvaporationFields {
     QString area;           // evaporation area Fi, m2

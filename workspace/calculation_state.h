@@ -39,4 +39,7 @@ struct CalculationState {
     double nH = 0;
     double nO = 0;
     double nX = 0;
+    // The substance table row whose data the calculation took, or empty. Not part of the
+    // calculation file: opening a file recognises the row from the numbers it stores.
+    QString substance;
 };

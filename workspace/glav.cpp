@@ -3,14 +3,19 @@
 #include "calculation_file_dialogs.h"
 #include "excess_pressure.h"
 #include "form_layout.h"
+#include "gas_release_section.h"
 #include "input_error.h"
+#include "massgas.h"
 #include "massjid.h"
 #include "modal.h"
 #include "numbers.h"
+#include "own_substances.h"
 #include "plotn.h"
 #include "report_document.h"
 #include "report_sections.h"
 #include "steh.h"
+#include "substance_choice.h"
+#include "substances.h"
 #include "ventilation.h"
 
 #include <QAction>
@@ -219,7 +224,7 @@ void Glav::connectHandlers()
 void Glav::ver_Click()
 {
     const QString text =
-        QStringLiteral("Версия 1.4\r\n"
+        QStringLiteral("Версия " OVERPRESSURE_VERSION "\r\n"
                        "Overpressure: расчет избыточного давления взрыва и категории "
                        "помещения или наружной установки\r\n"
                        "Об ошибках и замечаниях сообщайте в трекер задач проекта Overpressure");
@@ -283,12 +288,38 @@ void Glav::Command4_Click()
 
 SectionAdditions Glav::reportAdditions() const
 {
-    return {};
+    SectionAdditions additions;
+    // The substance is named only while the state still holds the data it took from the table.
+    const std::vector<Substance> known = state.substance.isEmpty() ? std::vector<Substance>{} : knownSubstances();
+    if (const Substance* chosen = chosenSubstance(state, known))
+        additions.afterTitle = substanceReportLine(*chosen);
+    // The derivation belongs to the report only while the mass field holds the mass the gas window wrote.
+    if (gasRelease_ && Text1->text() == formatNumber(gasRelease_->mass, locale_))
+        additions.afterSubsection13 = gasReleaseSubsection(*gasRelease_, locale_);
+    return additions;
 }
 
-void Glav::gasmass_Click() {}
+void Glav::gasmass_Click()
+{
+    openCalculator<Massgas>(this, Text1, state, numberLocale(), gasRelease_);
+}
 
-void Glav::substances_Click() {}
+// The substance window fills the fields whose quantity the table gives; the others stay as typed.
+void Glav::substances_Click()
+{
+    openCalculator<Substances>(this, state, numberLocale(), [this](const MainWindowTexts& texts) {
+        const std::pair<QLineEdit*, QString> filled[] = {{Text5, texts.stoichiometric},
+                                                         {Text4, texts.density},
+                                                         {Text9, texts.heat},
+                                                         {Text7, texts.maxPressure},
+                                                         {Text2, texts.participation}};
+        for (const auto& [field, text] : filled)
+            if (!text.isEmpty()) {
+                field->setText(text);
+                field->setCursorPosition(0);
+            }
+    });
+}
 
 void Glav::Command6_Click()
 {
@@ -319,15 +350,25 @@ void Glav::Command8_Click()
 // file holds are refilled. Text1 shows the evaporated mass, which is what a liquid calculation put there.
 void Glav::open_Click()
 {
-    const FileStep opened = openCalculation(this, state);
+    const QString path = chooseCalculationToOpen(this);
+    if (!path.isEmpty())
+        openCalculation(path);
+}
+
+bool Glav::openCalculation(const QString& path)
+{
+    const FileStep opened = openCalculationFile(this, state, path);
     if (opened.outcome != FileStep::Done)
-        return;
+        return false;
     showOpenedValues();
     setWindowTitle(opened.path);
+    return true;
 }
 
 void Glav::showOpenedValues()
 {
+    state.substance = recogniseSubstance(state, knownSubstances()); // the file does not keep the name
+    gasRelease_.reset(); // the opened calculation has no gas release of its own
     const std::pair<QLineEdit*, double> shown[] = {
         {Text2, state.Z},  {Text3, state.Vsv},    {Text4, state.pgp}, {Text5, state.Cst}, {Text12, state.n},
         {Text11, state.L}, {Text13, state.Vvent}, {Text1, state.Em},  {Text9, state.Qsg}};

@@ -1,0 +1,156 @@
+#include "substance_table.h"
+
+#include "input_error.h"
+#include "numbers.h"
+#include "substance_checks.h"
+
+#include <QFile>
+
+namespace {
+
+const QChar fieldSeparator = u';';
+const QChar synonymSeparator = u'|';
+
+// The file writes numbers as the handbooks print them, with a decimal comma.
+QLocale fileLocale() { return QLocale(QLocale::Russian, QLocale::Russia); }
+
+using Required = double Substance::*;
+using Optional = std::optional<double> Substance::*;
+
+struct NumberColumn {
+    int column;
+    Required required;
+    Optional optional;
+};
+
+const NumberColumn numberColumns[] = {
+    {MolarMassColumn, &Substance::molarMass, nullptr},
+    {CarbonColumn, &Substance::nC, nullptr},
+    {HydrogenColumn, &Substance::nH, nullptr},
+    {OxygenColumn, &Substance::nO, nullptr},
+    {HalogenColumn, &Substance::nX, nullptr},
+    {AntoineAColumn, nullptr, &Substance::antoineA},
+    {AntoineBColumn, nullptr, &Substance::antoineB},
+    {AntoineCColumn, nullptr, &Substance::antoineC},
+    {AntoineFromColumn, nullptr, &Substance::antoineFrom},
+    {AntoineToColumn, nullptr, &Substance::antoineTo},
+    {BoilingPointColumn, nullptr, &Substance::boilingPoint},
+    {FlashPointColumn, nullptr, &Substance::flashPoint},
+    {LowerLimitColumn, nullptr, &Substance::lowerLimit},
+    {HeatColumn, nullptr, &Substance::heatOfCombustion},
+    {DensityColumn, nullptr, &Substance::liquidDensity},
+    {MaxPressureColumn, nullptr, &Substance::maxPressure},
+};
+
+double readNumber(const QString& text, int column, const QLocale& locale)
+{
+    try {
+        return parseNumber(text, locale);
+    } catch (const InputError&) {
+        throw SubstanceProblem(column, QStringLiteral("не число"));
+    }
+}
+
+SubstanceKind readKind(const QString& text)
+{
+    for (SubstanceKind kind :
+         {SubstanceKind::Gas, SubstanceKind::FlammableLiquid, SubstanceKind::CombustibleLiquid})
+        if (text.trimmed() == kindText(kind))
+            return kind;
+    throw SubstanceProblem(KindColumn, QStringLiteral("должно быть ГГ, ЛВЖ или ГЖ"));
+}
+
+} // namespace
+
+Substance substanceFromTexts(const SubstanceTexts& texts, const QLocale& locale)
+{
+    Substance substance;
+    substance.name = texts[NameColumn].trimmed();
+    for (const QString& synonym : texts[SynonymsColumn].split(synonymSeparator, Qt::SkipEmptyParts))
+        substance.synonyms << synonym.trimmed();
+    substance.formula = texts[FormulaColumn].trimmed();
+    substance.kind = readKind(texts[KindColumn]);
+    substance.source = texts[SourceColumn].trimmed();
+    for (const NumberColumn& number : numberColumns) {
+        const QString& text = texts[number.column];
+        if (number.required)
+            substance.*number.required = readNumber(text, number.column, locale);
+        else if (!text.trimmed().isEmpty())
+            substance.*number.optional = readNumber(text, number.column, locale);
+    }
+    return substance;
+}
+
+SubstanceTexts textsOf(const Substance& substance, const QLocale& locale)
+{
+    SubstanceTexts texts;
+    texts[NameColumn] = substance.name;
+    texts[SynonymsColumn] = substance.synonyms.join(synonymSeparator);
+    texts[FormulaColumn] = substance.formula;
+    texts[KindColumn] = kindText(substance.kind);
+    texts[SourceColumn] = substance.source;
+    for (const NumberColumn& number : numberColumns) {
+        if (number.required)
+            texts[number.column] = formatNumber(substance.*number.required, locale);
+        else if (const auto& value = substance.*number.optional)
+            texts[number.column] = formatNumber(*value, locale);
+    }
+    return texts;
+}
+
+SubstanceFileError::SubstanceFileError(const QString& reason)
+    : std::runtime_error(reason.toStdString()), reason_(reason)
+{
+}
+
+std::vector<Substance> readSubstanceTable(const QString& text)
+{
+    std::vector<Substance> rows;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype index = 1; index < lines.size(); ++index) {
+        QString line = lines[index];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        const QString where = QStringLiteral("строка ") + QString::number(index + 1) + QStringLiteral(": ");
+        const QStringList fields = line.split(fieldSeparator);
+        if (fields.size() != SubstanceColumnCount)
+            throw SubstanceFileError(where + QStringLiteral("неверное число полей"));
+        SubstanceTexts texts;
+        std::copy(fields.begin(), fields.end(), texts.begin());
+        try {
+            rows.push_back(substanceFromTexts(texts, fileLocale()));
+            checkSubstance(rows.back());
+            checkNameIsNew(rows.back(), {rows.begin(), rows.end() - 1});
+        } catch (const SubstanceProblem& problem) {
+            throw SubstanceFileError(where + problem.message());
+        }
+    }
+    return rows;
+}
+
+QString writeSubstanceTable(const std::vector<Substance>& rows)
+{
+    QStringList header;
+    for (int column = 0; column < SubstanceColumnCount; ++column)
+        header << columnName(column);
+    QString text = header.join(fieldSeparator) + u'\n';
+    for (const Substance& row : rows) {
+        const SubstanceTexts texts = textsOf(row, fileLocale());
+        QStringList fields(texts.begin(), texts.end());
+        text += fields.join(fieldSeparator) + u'\n';
+    }
+    return text;
+}
+
+const std::vector<Substance>& shippedSubstances()
+{
+    static const std::vector<Substance> rows = [] {
+        QFile file(QStringLiteral(":/data/substances.csv"));
+        if (!file.open(QIODevice::ReadOnly))
+            throw SubstanceFileError(QStringLiteral("таблица веществ не встроена в программу"));
+        return readSubstanceTable(QString::fromUtf8(file.readAll()));
+    }();
+    return rows;
+}

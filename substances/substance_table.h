@@ -1,0 +1,35 @@
+#pragma once
+
+#include "substance.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <vector>
+
+// The table file: UTF-8 text, a header line with the column names, then one substance a line,
+// fields separated by ";" in the order of SubstanceColumn, numbers with a decimal comma as the
+// handbooks print them, an empty field for an unknown figure, synonyms separated by "|".
+
+// Reads one row from its field texts (numbers in `locale`'s notation). Throws SubstanceProblem
+// naming the first field that cannot be read; the checks of substance_checks.h come after.
+Substance substanceFromTexts(const SubstanceTexts& texts, const QLocale& locale);
+SubstanceTexts textsOf(const Substance& substance, const QLocale& locale);
+
+// Why a table file cannot be read, in words for the user.
+class SubstanceFileError : public std::runtime_error {
+public:
+    explicit SubstanceFileError(const QString& reason);
+    QString reason() const { return reason_; }
+
+private:
+    QString reason_;
+};
+
+// Every row of a table file, each read and checked; throws SubstanceFileError naming the line and
+// the field of the first problem.
+std::vector<Substance> readSubstanceTable(const QString& text);
+QString writeSubstanceTable(const std::vector<Substance>& rows);
+
+// The table shipped inside the program.
+const std::vector<Substance>& shippedSubstances();

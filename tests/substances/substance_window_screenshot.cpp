@@ -1,0 +1,28 @@
+// Draws the substance window, opened from the main window with a search typed, into a PNG file:
+// substance_window_screenshot <file.png>
+#include "form_layout.h"
+#include "glav.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    useDesignFont();
+    if (argc < 2)
+        return 2;
+    Glav glav;
+    glav.show();
+    glav.findChild<QAction*>(QStringLiteral("substances"))->trigger();
+    QWidget* window = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QStringLiteral("Substances"))
+            window = widget;
+    if (!window)
+        return 1;
+    window->findChild<QLineEdit*>(QStringLiteral("search"))->setText(QStringLiteral("спирт"));
+    QApplication::processEvents();
+    return window->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}

@@ -1,0 +1,119 @@
+#include "glav.h"
+#include "numbers.h"
+#include "report_sections.h"
+#include "window_test.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString roomTitle =
+    QStringLiteral("<h3>1 Расчет избыточного давления взрыва для ГГ или паров ЛВЖ и ГЖ (СП 12.13130.2009)</h3>");
+
+class SubstanceWindow : public testing::Test {
+protected:
+    SubstanceWindow()
+    {
+        QStandardPaths::setTestModeEnabled(true); // own substances go to a test folder
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                      QStringLiteral("/substances.csv"));
+        glav = std::make_unique<Glav>(commaLocale());
+        glav->show();
+    }
+    ~SubstanceWindow() override
+    {
+        glav.reset();
+        flushDeletes();
+    }
+
+    QWidget* openSubstances()
+    {
+        glav->findChild<QAction*>(QStringLiteral("substances"))->trigger();
+        return topLevel(QStringLiteral("Substances"));
+    }
+
+    void useFile(const char* action, const QString& path)
+    {
+        DialogRecorder recorder;
+        recorder.answerFileDialog = [path](QFileDialog&) { return path; };
+        glav->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    }
+
+    std::unique_ptr<Glav> glav;
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(SubstanceWindow, TypingFiltersEnterAppliesAndTheMainWindowTakesInputAgain)
+{
+    QWidget* window = openSubstances();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Справочник веществ"));
+    EXPECT_FALSE(glav->isEnabled());
+    auto* list = child<QTableWidget>(window, QStringLiteral("list"));
+    child<QLineEdit>(window, QStringLiteral("search"))->setText(QStringLiteral("АЦЕТОН")); // as typed: the list follows every change
+    ASSERT_EQ(list->rowCount(), 1);
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("Ацетон"));
+    EXPECT_TRUE(child<QLabel>(window, QStringLiteral("participation"))->text().startsWith(QStringLiteral("Z = 0,3")));
+
+    QTest::keyClick(child<QLineEdit>(window, QStringLiteral("search")), Qt::Key_Return);
+    flushDeletes();
+    EXPECT_EQ(topLevel(QStringLiteral("Substances")), nullptr);
+    EXPECT_TRUE(glav->isEnabled());
+    EXPECT_EQ(textOf(glav.get(), QStringLiteral("Text2")), QStringLiteral("0,3"));
+    EXPECT_EQ(textOf(glav.get(), QStringLiteral("Text5")), formatNumber(glav->state.Cst, commaLocale()));
+    EXPECT_EQ(textOf(glav.get(), QStringLiteral("Text4")), formatNumber(glav->state.pl, commaLocale()));
+    EXPECT_EQ(textOf(glav.get(), QStringLiteral("Text9")), QStringLiteral("31,36"));
+    EXPECT_EQ(textOf(glav.get(), QStringLiteral("Text7")), QStringLiteral("900")); // no Pmax in the table
+}
+
+TEST_F(SubstanceWindow, EscapeClosesAndChangesNothing)
+{
+    QWidget* window = openSubstances();
+    QTest::keyClick(child<QLineEdit>(window, QStringLiteral("search")), Qt::Key_Escape);
+    flushDeletes();
+    EXPECT_TRUE(glav->isEnabled());
+    EXPECT_TRUE(glav->state.substance.isEmpty());
+    EXPECT_TRUE(textOf(glav.get(), QStringLiteral("Text5")).isEmpty());
+}
+
+// The name is not in the 33-line file; opening recognises it from the numbers the file keeps.
+TEST_F(SubstanceWindow, ReportNamesTheSubstanceAcrossSaveAndOpenAndOnlyThen)
+{
+    const QString plain = folder.filePath(QStringLiteral("plain.pzr"));
+    useFile("save", plain);
+    glav->result1();
+    EXPECT_EQ(glav->state.out, roomSection(glav->state, commaLocale()));
+
+    QWidget* window = openSubstances();
+    child<QLineEdit>(window, QStringLiteral("search"))->setText(QStringLiteral("толуол")); // as typed: the list follows every change
+    clickButton(window, QStringLiteral("apply"));
+    flushDeletes();
+    const QString named = roomTitle +
+                          QStringLiteral("<p>Вещество: Толуол, формула C7H8. Данные: справочник веществ программы; "
+                                         "источник: ");
+    glav->result1();
+    EXPECT_TRUE(glav->state.out.startsWith(named));
+    const QString withSubstance = folder.filePath(QStringLiteral("toluene.pzr"));
+    useFile("save", withSubstance);
+
+    glav = std::make_unique<Glav>(commaLocale());
+    useFile("open", withSubstance);
+    EXPECT_EQ(glav->state.substance, QStringLiteral("Толуол"));
+    glav->result1();
+    EXPECT_TRUE(glav->state.out.startsWith(named));
+
+    useFile("open", plain);
+    glav->result1();
+    EXPECT_EQ(glav->state.out, roomSection(glav->state, commaLocale()));
+}

@@ -109,17 +109,6 @@ bool stateHoldsSubstance(const CalculationState& state, const Substance& s)
     return same(state.A, *s.antoineA) && same(state.B, *s.antoineB) && same(state.C, *s.antoineC);
 }
 
-QString recogniseSubstance(const CalculationState& state, const std::vector<Substance>& rows)
-{
-    std::vector<const Substance*> withConstants;
-    std::vector<const Substance*> withoutConstants;
-    for (const Substance& row : rows)
-        if (stateHoldsSubstance(state, row))
-            (row.hasAntoine() ? withConstants : withoutConstants).push_back(&row);
-    const auto& best = withConstants.empty() ? withoutConstants : withConstants;
-    return best.size() == 1 ? best.front()->name : QString();
-}
-
 const Substance* chosenSubstance(const CalculationState& state, const std::vector<Substance>& rows)
 {
     if (state.substance.isEmpty())

@@ -45,11 +45,6 @@ MainWindowTexts applySubstance(CalculationState& state, const Substance& substan
 // Antoine constants, its constants: the data of a calculation came from this row.
 bool stateHoldsSubstance(const CalculationState& state, const Substance& substance);
 
-// The row whose data the state holds, for a calculation read back from its file (which does not
-// keep the name). A row with Antoine constants is preferred to one without; when the data fit more
-// than one row equally, none is named. Returns an empty name when no row fits.
-QString recogniseSubstance(const CalculationState& state, const std::vector<Substance>& rows);
-
 // The row the state names, if the state still holds its data.
 const Substance* chosenSubstance(const CalculationState& state, const std::vector<Substance>& rows);
 

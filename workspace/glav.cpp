@@ -15,6 +15,7 @@
 #include "report_sections.h"
 #include "steh.h"
 #include "substance_choice.h"
+#include "substance_memory.h"
 #include "substances.h"
 #include "ventilation.h"
 
@@ -37,6 +38,16 @@ constexpr int cellWidth = 1455;
 constexpr int cellHeight = 780;
 constexpr int rowTop[] = {240, 1080};
 constexpr int columnLeft[] = {120, 1620, 3120, 4620, 6120, 7620};
+
+// The table substance whose data the state still holds, or empty.
+QString substanceHeld(const CalculationState& state)
+{
+    if (state.substance.isEmpty())
+        return {};
+    const std::vector<Substance> known = knownSubstances();
+    const Substance* chosen = chosenSubstance(state, known);
+    return chosen ? chosen->name : QString();
+}
 
 QRect cell(int row, int column)
 {
@@ -361,13 +372,13 @@ bool Glav::openCalculation(const QString& path)
     if (opened.outcome != FileStep::Done)
         return false;
     showOpenedValues();
+    state.substance = substanceOfFile(opened.path); // the file itself does not keep the name
     setWindowTitle(opened.path);
     return true;
 }
 
 void Glav::showOpenedValues()
 {
-    state.substance = recogniseSubstance(state, knownSubstances()); // the file does not keep the name
     gasRelease_.reset(); // the opened calculation has no gas release of its own
     const std::pair<QLineEdit*, double> shown[] = {
         {Text2, state.Z},  {Text3, state.Vsv},    {Text4, state.pgp}, {Text5, state.Cst}, {Text12, state.n},
@@ -379,8 +390,10 @@ void Glav::showOpenedValues()
 void Glav::save_Click()
 {
     const FileStep saved = saveCalculationAs(this, state, locale_);
-    if (saved.outcome == FileStep::Done)
+    if (saved.outcome == FileStep::Done) {
         setWindowTitle(saved.path);
+        rememberSubstanceOfFile(saved.path, substanceHeld(state));
+    }
 }
 
 // A save that fails keeps the window open, so the calculation is not lost; a cancelled one does not.
@@ -389,7 +402,9 @@ void Glav::quit_Click()
     const FileStep saved = saveCalculationAs(this, state, locale_);
     if (saved.outcome == FileStep::Failed)
         return;
-    if (saved.outcome == FileStep::Done)
+    if (saved.outcome == FileStep::Done) {
         setWindowTitle(saved.path);
+        rememberSubstanceOfFile(saved.path, substanceHeld(state));
+    }
     close();
 }

@@ -3,6 +3,7 @@
 #include "own_substances.h"
 #include "substance_checks.h"
 #include "substance_choice.h"
+#include "substance_memory.h"
 #include "substance_search.h"
 #include "substance_table.h"
 #include "window_test.h"
@@ -167,20 +168,34 @@ TEST(SubstanceChoice, FractionalPetrolKeepsItsCounts)
     EXPECT_EQ(state.pl, vapourDensity(98.2, 37));
 }
 
-TEST(SubstanceChoice, RecognitionPrefersTheRowWithConstantsAndNamesNoTwin)
+TEST(SubstanceChoice, ChosenRowLastsWhileTheStateHoldsItsData)
 {
-    const auto& rows = shippedSubstances();
     CalculationState state = stateAt(37);
-    applySubstance(state, row("Ацетальдегид"), commaLocale()); // C2H4O, as ethylene oxide
-    EXPECT_EQ(recogniseSubstance(state, rows), QStringLiteral("Ацетальдегид"));
-    applySubstance(state, row("н-Бутан"), commaLocale());
-    EXPECT_EQ(recogniseSubstance(state, rows), QStringLiteral("н-Бутан"));
-    Substance twin = row("н-Бутан");
-    twin.name = QStringLiteral("Бутан технический");
-    EXPECT_TRUE(recogniseSubstance(state, {row("н-Бутан"), twin}).isEmpty());
-    EXPECT_NE(chosenSubstance(state, rows), nullptr);
-    state.M = 58;
-    EXPECT_EQ(chosenSubstance(state, rows), nullptr);
+    applySubstance(state, row("Ацетальдегид"), commaLocale());
+    EXPECT_EQ(chosenSubstance(state, shippedSubstances()), &row("Ацетальдегид"));
+    state.A = 6;
+    EXPECT_EQ(chosenSubstance(state, shippedSubstances()), nullptr);
+}
+
+// The note follows the file's bytes: a file changed since, or never noted, names nothing.
+TEST(SubstanceMemory, NotesTheSubstanceOfTheFileAsSaved)
+{
+    const QTemporaryDir folder;
+    const QString memory = folder.filePath(QStringLiteral("notes/memory.txt"));
+    const QString calculation = folder.filePath(QStringLiteral("a.pzr"));
+    const auto write = [&calculation](const QByteArray& bytes) {
+        QFile file(calculation);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("//Morvex//\r\n 1 \r\n");
+    rememberSubstanceOfFile(calculation, QStringLiteral("Ацетон"), memory);
+    EXPECT_EQ(substanceOfFile(calculation, memory), QStringLiteral("Ацетон"));
+    write("//Morvex//\r\n 2 \r\n");
+    EXPECT_TRUE(substanceOfFile(calculation, memory).isEmpty());
+    write("//Morvex//\r\n 1 \r\n");
+    rememberSubstanceOfFile(calculation, {}, memory);
+    EXPECT_TRUE(substanceOfFile(calculation, memory).isEmpty());
 }
 
 TEST(OwnSubstances, RowsSurviveTheFileAndAnUnreadableRowNamesItsField)

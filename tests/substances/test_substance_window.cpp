@@ -1,5 +1,7 @@
 #include "glav.h"
 #include "numbers.h"
+#include "own_substances.h"
+#include "substance_memory.h"
 #include "report_sections.h"
 #include "window_test.h"
 
@@ -23,8 +25,8 @@ protected:
     SubstanceWindow()
     {
         QStandardPaths::setTestModeEnabled(true); // own substances go to a test folder
-        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                      QStringLiteral("/substances.csv"));
+        QFile::remove(ownSubstancesPath());
+        QFile::remove(substanceMemoryPath());
         glav = std::make_unique<Glav>(commaLocale());
         glav->show();
     }

@@ -1,7 +1,9 @@
 #include "glav.h"
+#include "modal.h"
 #include "numbers.h"
 #include "own_substances.h"
 #include "substance_memory.h"
+#include "substance_table.h"
 #include "report_sections.h"
 #include "window_test.h"
 
@@ -118,4 +120,40 @@ TEST_F(SubstanceWindow, ReportNamesTheSubstanceAcrossSaveAndOpenAndOnlyThen)
     useFile("open", plain);
     glav->result1();
     EXPECT_EQ(glav->state.out, roomSection(glav->state, commaLocale()));
+}
+
+TEST_F(SubstanceWindow, OwnRowFailingACheckIsNotSavedAndAGoodOneIsListedAsOwn)
+{
+    QWidget* window = openSubstances();
+    QStringList messages;
+    setModalHandler([&messages](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            messages << box->text();
+            return int(QMessageBox::Ok);
+        }
+        const auto type = [&dialog](const char* field, const QString& text) {
+            dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(text);
+        };
+        type("name", QStringLiteral("Растворитель 646"));
+        type("formula", QStringLiteral("C7H8"));
+        type("nC", QStringLiteral("7"));
+        type("nH", QStringLiteral("8"));
+        type("source", QStringLiteral("паспорт безопасности"));
+        type("M", QStringLiteral("95"));
+        dialog.accept(); // 3 % off the formula's mass: refused, the form stays open
+        type("M", QStringLiteral("92,14"));
+        dialog.accept();
+        return dialog.result();
+    });
+    clickButton(window, QStringLiteral("add"));
+    failOnUnexpectedDialogs();
+
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Поле «M»: отличается от массы по формуле более чем на 1 %\n"
+                                                   "Запись не сохранена.")});
+    auto* list = child<QTableWidget>(window, QStringLiteral("list"));
+    EXPECT_EQ(list->item(list->currentRow(), 0)->text(), QStringLiteral("Растворитель 646 (свое)"));
+    EXPECT_EQ(loadOwnSubstances(ownSubstancesPath()).rows.size(), 1u);
+    clickButton(window, QStringLiteral("remove"));
+    EXPECT_TRUE(loadOwnSubstances(ownSubstancesPath()).rows.empty());
+    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()));
 }

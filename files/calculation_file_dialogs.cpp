@@ -104,11 +104,14 @@ FileStep saveCalculationAs(QWidget* parent, const CalculationState& state, const
     return {FileStep::Done, path};
 }
 
-FileStep openCalculation(QWidget* parent, CalculationState& state)
+QString chooseCalculationToOpen(QWidget* parent)
 {
-    const QString path = chooseFile(parent, QFileDialog::AcceptOpen);
-    if (path.isEmpty())
-        return {FileStep::Cancelled, {}};
+    return chooseFile(parent, QFileDialog::AcceptOpen);
+}
+
+FileStep openCalculationFile(QWidget* parent, CalculationState& state, const QString& givenPath)
+{
+    const QString path = QFileInfo(givenPath).absoluteFilePath();
     try {
         applyCalculationFile(readCalculationFile(readWholeFile(path)), state);
     } catch (const CalculationFileError& error) {

@@ -19,7 +19,10 @@ struct FileStep {
 // box that names the file, and leaves whatever was there before.
 FileStep saveCalculationAs(QWidget* parent, const CalculationState& state, const QLocale& locale);
 
-// Asks for a file, reads and checks all of it, and only then stores its numbers into the state.
-// A file that cannot be read or is not a complete calculation file changes nothing and is told in a
-// critical message box that names the file and the problem.
-FileStep openCalculation(QWidget* parent, CalculationState& state);
+// Asks for a calculation file to open: its full path, or an empty string when the user cancelled.
+QString chooseCalculationToOpen(QWidget* parent);
+
+// Reads and checks all of the file at `path` (made absolute), and only then stores its numbers into
+// the state. A file that cannot be read or is not a complete calculation file changes nothing and
+// is told in a critical message box that names the file and the problem.
+FileStep openCalculationFile(QWidget* parent, CalculationState& state, const QString& path);

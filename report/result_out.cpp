@@ -2,8 +2,10 @@
 
 #include "form_layout.h"
 #include "report_browser.h"
+#include "report_tool_bar.h"
 
 #include <QResizeEvent>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -36,15 +38,24 @@ Result_Out::Result_Out(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("Result_Out"));
     setWindowTitle(QStringLiteral("Отчет"));
     setAttribute(Qt::WA_DeleteOnClose);
-    WebBrowser1 = new ReportBrowser(this);
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    WebBrowser1 = new ReportBrowser(client);
     nameControl(WebBrowser1, QStringLiteral("WebBrowser1"), windowTitle());
     WebBrowser1->setGeometry(twipsRect(0, 0, browserWidth, browserHeight));
-    resize(pixels(clientWidth), pixels(clientHeight));
+    actions_ = new ReportToolBar(WebBrowser1, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(QMargins());
+    layout->setSpacing(0);
+    layout->setMenuBar(actions_);
+    layout->addWidget(client);
+    resize(pixels(clientWidth), pixels(clientHeight) + actions_->sizeHint().height());
 }
 
 void Result_Out::showDocument(const QString& path, const QByteArray& document)
 {
     WebBrowser1->showDocument(path, document);
+    actions_->updateActions();
 }
 
 void Result_Out::resizeEvent(QResizeEvent* event)
@@ -55,7 +66,8 @@ void Result_Out::resizeEvent(QResizeEvent* event)
 
 void Result_Out::Form_Resize()
 {
-    const QSize outer = frameGeometry().size() * twipsPerPixel;
+    // The tool bar counts as part of the frame, as a menu bar does: the client area is below it.
+    const QSize outer = (frameGeometry().size() - QSize(0, actions_->height())) * twipsPerPixel;
     const QSize browser = browserSizeAfterResize(WebBrowser1->size() * twipsPerPixel, outer);
     WebBrowser1->resize(pixels(browser.width()), pixels(browser.height()));
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class ReportBrowser;
+class ReportToolBar;
 
 // The browser's size in twips after the report window was resized to `outerWindow` twips (title
 // bar and borders included): 150 twips narrower and 400 twips lower than the window. A size that
@@ -12,7 +13,8 @@ class ReportBrowser;
 QSize browserSizeAfterResize(QSize browser, QSize outerWindow);
 
 // The report window: a resizable top-level window whose only control, the viewer WebBrowser1,
-// sits at its top-left corner and follows its size.
+// sits at the top-left corner of its client area and follows its size. Above the client area, as a
+// menu bar would be, the tool bar with the print, PDF, HTML and browser actions.
 class Result_Out : public QWidget {
     Q_OBJECT
 
@@ -32,4 +34,5 @@ private:
     void Form_Resize();
 
     ReportBrowser* WebBrowser1 = nullptr;
+    ReportToolBar* actions_ = nullptr;
 };

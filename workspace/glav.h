@@ -1,11 +1,14 @@
 #pragma once
 
 #include "calculation_state.h"
+#include "gas_release.h"
 #include "report_publisher.h"
 #include "report_sections.h"
 
 #include <QLocale>
 #include <QMainWindow>
+
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -29,6 +32,10 @@ public:
     // Writes the report document and shows the report window.
     ReportPublisher reportPublisher;
     const QLocale& numberLocale() const { return locale_; }
+
+    // Opens the calculation file at `path` as "Открыть предыдущий расчет" does once a file is chosen:
+    // the same checks, the same message on a bad file. Returns whether the calculation was opened.
+    bool openCalculation(const QString& path);
 
     // Report sections: room (replaces the report), emergency ventilation (appends), outdoor (replaces).
     void result1();
@@ -61,6 +68,8 @@ private:
     SectionAdditions reportAdditions() const;
 
     QLocale locale_;
+    // The gas release whose mass the gas-mass window last wrote into Text1; not saved to the file.
+    std::optional<GasRelease> gasRelease_;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

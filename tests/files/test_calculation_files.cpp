@@ -453,6 +453,33 @@ TEST_F(FileMenu, ABadFileChangesNothingAndIsTold)
     }
 }
 
+// `overpressure FILE`: the file opens as from the menu, without its dialog; a bad or missing file is
+// told the same way and the program goes on with its fresh calculation.
+TEST_F(FileMenu, AFileGivenAtStartOpensAsFromTheMenu)
+{
+    writeFile(pathOf(u"good.pzr"_s), commaFile());
+    writeFile(pathOf(u"bad.pzr"_s), "not a calculation\r\n");
+    const QString startFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path()); // a terminal passes the name as typed
+    {
+        Glav glav(dotLocale());
+        EXPECT_TRUE(glav.openCalculation(u"good.pzr"_s));
+        EXPECT_EQ(fileNumbersOf(glav.state), fileNumbersOf(afterFileTrip(busyState(), commaLocale())));
+        EXPECT_EQ(textOf(&glav, u"Text3"_s), formatNumber(glav.state.Vsv, dotLocale()));
+        EXPECT_EQ(glav.windowTitle(), pathOf(u"good.pzr"_s));
+    }
+    for (const auto& [name, reason] :
+         {std::pair{"bad.pzr", "это не файл расчета"}, {"missing.pzr", "файл не найден"}}) {
+        dialogs.seen.clear();
+        Glav glav(commaLocale());
+        const QStringList fresh = whatTheUserHas(glav);
+        EXPECT_FALSE(glav.openCalculation(QString::fromLatin1(name)));
+        EXPECT_EQ(whatTheUserHas(glav), fresh);
+        expectCriticalMessageAbout(pathOf(QString::fromLatin1(name)), QString::fromUtf8(reason));
+    }
+    QDir::setCurrent(startFolder);
+}
+
 TEST_F(FileMenu, QuitSavesThenCloses)
 {
     const QString path = pathOf(u"last.pzr"_s);

@@ -1,4 +1,5 @@
 #include "example_state.h"
+#include "failing_disk.h"
 #include "glav.h"
 #include "grand.h"
 #include "report_browser.h"
@@ -7,11 +8,15 @@
 #include "result_out.h"
 #include "window_test.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPointer>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -57,17 +62,19 @@ TEST(ResultOut, BrowserFollowsTheWindowSizeInTwips)
     for (const Row& row : rows)
         EXPECT_EQ(browserSizeAfterResize({9615, 7935}, row.window), row.browser) << row.window.width();
 
+    // The tool bar above the client area counts as part of the frame, as a menu bar does.
     Result_Out window;
     EXPECT_TRUE(window.isWindow());
     EXPECT_EQ(window.windowTitle(), u"Отчет"_s);
-    EXPECT_EQ(window.size(), QSize(892, 599));
     auto* browser = child<ReportBrowser>(&window, u"WebBrowser1"_s);
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->geometry(), QRect(0, 0, 641, 529));
     window.show();
+    const int bar = child<QWidget>(&window, u"reportToolBar"_s)->height();
+    EXPECT_EQ(child<QWidget>(&window, u"client"_s)->geometry(), QRect(0, bar, 892, 599));
     window.resize(1000, 640);
     QApplication::processEvents();
-    const QSize outer = window.frameGeometry().size();
+    const QSize outer = window.frameGeometry().size() - QSize(0, bar);
     EXPECT_EQ(browser->geometry(), QRect(0, 0, outer.width() - 10, (outer.height() * 15 - 400 + 7) / 15));
 }
 
@@ -280,6 +287,93 @@ TEST_F(PublishedReport, TheReportOutlivesTheMainWindow)
     QApplication::processEvents();
     ASSERT_NE(glav.reportPublisher.window(), nullptr);
     EXPECT_TRUE(glav.reportPublisher.window()->isVisible());
+}
+
+// The print, PDF, HTML and browser actions of the report window, on the worked room example.
+class ReportCopies : public PublishedReport {
+  protected:
+    ReportCopies()
+    {
+        glav.state = calculatorResultsOfTheExample();
+        calculateTheExampleRoom();
+    }
+    QAction* action(const char* name)
+    {
+        return child<QAction>(glav.reportPublisher.window(), QString::fromLatin1(name));
+    }
+    void saveCopy(const char* name, const QString& path)
+    {
+        dialogs.answerFileDialog = [path](QFileDialog&) { return path; };
+        action(name)->trigger();
+    }
+    static QString run(const QString& program, const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished()) << program.toStdString();
+        return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+    }
+
+    const QString heading =
+        u"1 Расчет избыточного давления взрыва для ГГ или паров ЛВЖ и ГЖ (СП 12.13130.2009)"_s;
+    DialogRecorder dialogs;
+};
+
+TEST_F(ReportCopies, PdfIsSearchableA4TextTitledByTheFirstHeading)
+{
+    for (const char* name : {"print", "pdf", "html", "browser"})
+        EXPECT_TRUE(action(name)->isEnabled()) << name;
+    EXPECT_EQ(action("print")->shortcut(), QKeySequence(u"Ctrl+P"_s));
+    dialogs.answerFileDialog = [this](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.nameFilters(), QStringList{u"PDF (*.pdf)"_s});
+        EXPECT_EQ(dialog.defaultSuffix(), u"pdf"_s);
+        EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        return folder.filePath(u"room"_s);
+    };
+    action("pdf")->trigger();
+    const QString pdf = folder.filePath(u"room.pdf"_s);
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF-"));
+    const QString text = run(u"pdftotext"_s, {pdf, u"-"_s});
+    EXPECT_TRUE(text.contains(heading)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"Р = 99,875кПа."_s)) << "the user's decimal comma";
+    const QString info = run(u"pdfinfo"_s, {pdf});
+    EXPECT_TRUE(info.contains(u"Title: "_s + heading)) << info.toStdString();
+    EXPECT_TRUE(info.contains(u"CreationDate: "_s));
+    EXPECT_TRUE(info.contains(u"(A4)"_s));
+    EXPECT_EQ(dialogs.seen.size(), 1u) << "no message";
+}
+
+TEST_F(ReportCopies, HtmlCopyDeclaresUtf8AndHoldsTheReportTextWhileTheDocumentStaysAsItWas)
+{
+    saveCopy("html", folder.filePath(u"report.html"_s));
+    const QByteArray html = readFile(folder.filePath(u"report.html"_s));
+    EXPECT_EQ(QStringConverter::encodingForHtml(html), QStringConverter::Utf8);
+    QTextDocument copy;
+    copy.setHtml(QString::fromUtf8(html));
+    EXPECT_EQ(copy.toPlainText(), glav.reportPublisher.window()->viewer()->toPlainText());
+    EXPECT_EQ(copy.metaInformation(QTextDocument::DocumentTitle), heading);
+    EXPECT_EQ(document(), expected("room_comma.htm"));
+}
+
+// A copy cut short by a file-size limit, or aimed into a folder that cannot exist, is told by name and
+// leaves what was there.
+TEST_F(ReportCopies, APdfThatCannotBeWrittenIsToldAndKeepsTheOldFile)
+{
+    const QString kept = folder.filePath(u"kept.pdf"_s);
+    QFile old(kept);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    for (const QString& path : QStringList{kept, unwritableFolder(folder) + u"/report.pdf"_s}) {
+        dialogs.seen.clear();
+        {
+            FileSizeLimit limit(2000);
+            saveCopy("pdf", path);
+        }
+        ASSERT_EQ(dialogs.seen.size(), 2u);
+        EXPECT_EQ(dialogs.seen[1].icon, QMessageBox::Critical);
+        EXPECT_TRUE(dialogs.seen[1].text.contains(u'«' + QDir::toNativeSeparators(path) + u'»'));
+    }
+    EXPECT_EQ(readFile(kept), "old");
 }
 
 } // namespace

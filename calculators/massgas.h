@@ -1,21 +1,66 @@
 #pragma once
 
+#include "calculation_state.h"
 #include "calculator_window.h"
+#include "gas_release.h"
 
+#include <QLocale>
+
+#include <optional>
+
+class QGroupBox;
+class QLineEdit;
 class QPushButton;
+class QTableWidget;
 
-// The window for the mass of a combustible gas. It has no fields yet: its one button returns to the
-// main window. Nothing in the program opens it; the mass button of the main window opens the
-// liquid-vapour window.
+// Mass of a combustible gas released from an apparatus and its pipelines, kg (formulas А.6 to
+// А.10); "Применить" writes it into the main window's mass field and hands the release to the
+// main window, whose report then shows its derivation. Editing any input discards the result shown,
+// so what is applied always answers the inputs on the screen.
 class Massgas : public CalculatorWindow {
     Q_OBJECT
 
-public:
-    explicit Massgas(QWidget* opener);
+  public:
+    // `applied` receives the release whose mass "Применить" writes into `target`.
+    Massgas(QWidget* opener, QLineEdit* target, const CalculationState& state, const QLocale& locale,
+            std::optional<GasRelease>& applied);
 
-private slots:
+  private slots:
+    void calculate_Click();
     void Command1_Click(); // "Применить"
+    void addPipeline_Click();
+    void removePipeline_Click();
+    void discardResult();
 
-private:
+  private:
+    void Form_Load(const CalculationState& state);
+    void buildSourceData();
+    void buildPipelines();
+    void buildResult();
+    void connectHandlers();
+    GasReleaseFields fieldTexts() const;
+
+    QLocale locale_;
+    std::optional<GasRelease>& applied_;
+    std::optional<GasRelease> result_;
+
+    QGroupBox* sourceFrame = nullptr;
+    QLineEdit* apparatusPressure = nullptr; // P1, kPa
+    QLineEdit* apparatusVolume = nullptr;   // V, m3
+    QLineEdit* density = nullptr;           // ρ, kg/m3
+    QLineEdit* flowRate = nullptr;          // q, m3/s
+    QLineEdit* shutOffTime = nullptr;       // T, s
+    QPushButton* automaticShutOff = nullptr;
+    QPushButton* manualShutOff = nullptr;
+    QLineEdit* pipelinePressure = nullptr; // P2, kPa
+    QTableWidget* pipelines = nullptr;     // inner diameter, mm; length, m
+    QPushButton* addPipeline = nullptr;
+    QPushButton* removePipeline = nullptr;
+    QGroupBox* resultFrame = nullptr;
+    QLineEdit* apparatusGas = nullptr; // Va, m3
+    QLineEdit* flowGas = nullptr;      // V1т, m3
+    QLineEdit* pipelineGas = nullptr;  // V2т, m3
+    QLineEdit* gasMass = nullptr;      // m, kg
+    QPushButton* calculate = nullptr;
     QPushButton* Command1 = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "ventilation.h"
 
 #include "checked.h"
-#include "grand.h"
+#include "evaporation_coefficient.h"
 #include "numbers.h"
 
 #include <cmath>
@@ -10,13 +10,6 @@
 namespace {
 
 constexpr double secondsPerHour = 3600;
-
-// Air velocity and evaporation coefficient of the two points of the table, which the line through
-// them extends in both directions: still air 1.0, 0.05 m/s 1.3.
-constexpr double stillAir = 0;
-constexpr double slowAir = 0.05;
-constexpr double stillAirCoefficient = 1;
-constexpr double slowAirCoefficient = 1.3;
 
 // The velocity and the intensity are kept in single precision; a value beyond its range fails
 // like an overflow instead of becoming infinite.
@@ -36,7 +29,7 @@ void calculateVentilation(CalculationState& state, const VentilationFields& fiel
 
     // n air changes per hour move the air n * L metres an hour along the room.
     state.U = toSingle(checkedDivide(checked(state.L * state.n), secondsPerHour));
-    state.nu = Interpolate(stillAir, slowAir, state.U, stillAirCoefficient, slowAirCoefficient);
+    state.nu = evaporationCoefficient(state.U, state.T1);
 
     // Evaporation intensity W = 1e-6 * nu * sqrt(M) * Pn, kg/(s*m2).
     const double millionth = checkedPower(10, -6);

@@ -10,7 +10,27 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTextStream>
+
+// The gas window shows a hydrogen supply line of two sections, calculated.
+void fillGasExample(QWidget* window)
+{
+    const std::pair<const char*, const char*> texts[] = {{"apparatusPressure", "0"}, {"apparatusVolume", "0"},
+                                                         {"density", "0,0792"},      {"flowRate", "0,01"},
+                                                         {"pipelinePressure", "600"}};
+    for (const auto& [name, text] : texts)
+        window->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    auto* table = window->findChild<QTableWidget*>(QStringLiteral("pipelines"));
+    for (const auto& [diameter, length] : {std::pair{"25", "40"}, std::pair{"15", "10"}}) {
+        const int row = table->rowCount();
+        table->insertRow(row);
+        table->setItem(row, 0, new QTableWidgetItem(QString::fromLatin1(diameter)));
+        table->setItem(row, 1, new QTableWidgetItem(QString::fromLatin1(length)));
+    }
+    window->findChild<QPushButton*>(QStringLiteral("calculate"))->click();
+}
 
 int main(int argc, char* argv[])
 {
@@ -25,12 +45,15 @@ int main(int argc, char* argv[])
     CalculationState state;
     QWidget opener;
     QLineEdit target;
+    std::optional<GasRelease> gasRelease;
     bool allSaved = true;
     for (QWidget* window : std::initializer_list<QWidget*>{
              new Steh(&opener, &target, state, locale), new Plotn(&opener, &target, state, locale),
              new Plpar(&opener, &target, state, locale), new Massjid(&opener, &target, state, locale),
-             new Massgas(&opener)}) {
+             new Massgas(&opener, &target, state, locale, gasRelease)}) {
         window->show();
+        if (window->objectName() == u"Massgas")
+            fillGasExample(window);
         QApplication::processEvents();
         const QString path =
             folder.filePath(QStringLiteral("calculator-%1.png").arg(window->objectName().toLower()));

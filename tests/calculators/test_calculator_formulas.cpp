@@ -1,9 +1,11 @@
 #include "calculator_formulas.h"
+#include "gas_release.h"
 #include "input_error.h"
 #include "numbers.h"
 #include "window_test.h"
 
 #include <cmath>
+#include <numbers>
 
 using namespace Qt::StringLiterals;
 
@@ -159,6 +161,52 @@ TEST(EvaporatedMass, AFailureStoresTheInputsReadButKeepsTheMass)
     EXPECT_THROW(calculateEvaporatedMass(state, {u"1E300"_s, u"1E300"_s, u"5"_s, u"16"_s, u"1"_s}, comma),
                  InputError);
     EXPECT_EQ(evaporation(state), (Values{1e300, 1e300, 5, 16, 1, unwritten}));
+}
+
+// Worked by hand, π taken apart: a propane apparatus of 2 m3 at 500 kPa fed at 0,005 m3/s, shut off by
+// hand (300 s), one 50 mm section of 10 m at 500 kPa: Va = 10, V1т = 1,5, V2т = 0,01π * 500 * 0,025² * 10
+// = 0,03125π m3, m = 11,5981748 * 1,73 = 20,0648 kg. A hydrogen line without an apparatus, 0,01 m3/s shut
+// off automatically (120 s), 40 m of 25 mm and 10 m of 15 mm at 600 kPa: V2т = 6π * 0,0068125 = 0,040875π.
+const GasReleaseFields propaneApparatus{u"500"_s, u"2"_s, u"0,005"_s, u"300"_s, u"500"_s, {{u"50"_s, u"10"_s}},
+                                        u"1,73"_s};
+const GasReleaseFields hydrogenLine{u"0"_s, u"0"_s,  u"0,01"_s, u"120"_s, u"600"_s,
+                                    {{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}}, u"0,0792"_s};
+
+TEST(GasRelease, PropaneApparatusAndHydrogenLineWorkedByHand)
+{
+    const GasRelease propane = calculateGasRelease(propaneApparatus, comma);
+    EXPECT_EQ((Values{propane.apparatusGas, propane.flowGas}), (Values{10, 1.5}));
+    EXPECT_NEAR(propane.pipelineGas, 0.03125 * std::numbers::pi, 1e-15);
+    EXPECT_NEAR(propane.mass, (11.5 + 0.03125 * std::numbers::pi) * 1.73, 1e-13);
+    EXPECT_EQ(propane.pipelines.size(), 1);
+    const GasRelease hydrogen = calculateGasRelease(hydrogenLine, comma);
+    EXPECT_EQ((Values{hydrogen.apparatusGas, hydrogen.flowGas}), (Values{0, 1.2}));
+    EXPECT_NEAR(hydrogen.pipelineGas, 0.040875 * std::numbers::pi, 1e-15);
+    EXPECT_NEAR(hydrogen.mass, 0.105210277897466, 1e-15);
+    GasReleaseFields noPipelines = hydrogenLine;
+    noPipelines.pipelines.clear();
+    EXPECT_EQ(calculateGasRelease(noPipelines, comma).pipelineGas, 0);
+}
+
+TEST(GasRelease, AFieldThatIsNoAmountOrAnInfiniteResultIsAnInputError)
+{
+    const std::pair<QString GasReleaseFields::*, const char*> fields[] = {
+        {&GasReleaseFields::apparatusPressure, ""}, {&GasReleaseFields::apparatusVolume, "два"},
+        {&GasReleaseFields::flowRate, "-0,005"},    {&GasReleaseFields::density, "1,73 кг"},
+        {&GasReleaseFields::shutOffTime, "1E400"}};
+    for (const auto& [field, typed] : fields) {
+        GasReleaseFields release = propaneApparatus;
+        release.*field = text(typed);
+        EXPECT_THROW(calculateGasRelease(release, comma), InputError) << typed;
+    }
+    for (const auto& section : {std::pair{u""_s, u"10"_s}, {u"50"_s, u"-10"_s}}) {
+        GasReleaseFields release = propaneApparatus;
+        release.pipelines = {section};
+        EXPECT_THROW(calculateGasRelease(release, comma), InputError);
+    }
+    GasReleaseFields huge = propaneApparatus;
+    huge.apparatusPressure = huge.apparatusVolume = u"1E300"_s;
+    EXPECT_THROW(calculateGasRelease(huge, comma), InputError) << "an infinite volume";
 }
 
 } // namespace

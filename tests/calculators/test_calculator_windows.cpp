@@ -1,16 +1,20 @@
 #include "form_layout.h"
+#include "gas_release_section.h"
 #include "glav.h"
-#include "massgas.h"
 #include "massjid.h"
+#include "report_sections.h"
 #include "plotn.h"
 #include "plpar.h"
 #include "steh.h"
 #include "window_test.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -27,10 +31,7 @@ struct ControlRow {
 // Builds the window as its opener would, with a stand-in opener and target field.
 template <typename Window> QWidget* make(QWidget* opener, QLineEdit* target, CalculationState& state)
 {
-    if constexpr (std::is_same_v<Window, Massgas>)
-        return new Massgas(opener);
-    else
-        return new Window(opener, target, state, commaLocale());
+    return new Window(opener, target, state, commaLocale());
 }
 
 struct WindowLayout {
@@ -77,8 +78,6 @@ const WindowLayout layouts[] = {
       {"Frame5", "Frame1", "М"}, {"Text4", "Frame5", molarMass}, {"Frame4", "Frame1", "Pн, кПа"},
       {"Text2", "Frame4", "Давление насыщенного пара"}, {"Command3", "Frame4", "…"},
       {"Command2", "Frame1", "Расчет"}, {"Text6", "Massjid", ""}, {"Command1", "Massjid", "Применить"}}},
-    {make<Massgas>, "Massgas", "Расчет массы горючего газа", 4680, 3195, "", "Command1",
-     {{"Command1", "Massgas", "Применить"}}},
 };
 // clang-format on
 
@@ -325,14 +324,74 @@ TEST_F(CalculatorFlow, EachCalculatorExistsOnlyOnceAndClosesWithItsOpener)
     EXPECT_EQ(plpar, nullptr);
 }
 
-TEST(GasMassWindow, ApplyReturnsToTheOpenerAndCopiesNothing)
+// The hydrogen line of the formula tests, typed into the window that "Сервис" opens.
+TEST_F(CalculatorFlow, GasWindowAppliesItsMassAndTheReportDerivesItWhileTheMassStands)
 {
-    QWidget opener;
-    opener.setEnabled(false);
-    QPointer<Massgas> gas = new Massgas(&opener);
-    gas->show();
-    clickButton(gas, u"Command1"_s);
-    EXPECT_TRUE(opener.isEnabled());
+    const QTemporaryDir folder;
+    glav.reportPublisher.setDocumentFolders({folder.path()});
+    glav.state.pl = 0.0792;
+    glav.findChild<QAction*>(u"gasmass"_s)->trigger();
+    QWidget* gas = openWindow(u"Massgas"_s);
+    ASSERT_NE(gas, nullptr);
+    EXPECT_FALSE(glav.isEnabled());
+    EXPECT_EQ(gas->windowTitle(), u"Расчет массы горючего газа"_s);
+    for (const QLineEdit* field : gas->findChildren<QLineEdit*>())
+        EXPECT_TRUE(field->parentWidget()->rect().contains(field->geometry()) && !field->toolTip().isEmpty());
+    EXPECT_EQ(QStringList({text(gas, "density"), text(gas, "shutOffTime")}), QStringList({u"0,0792"_s, u"120"_s}));
+    click(gas, "manualShutOff");
+    EXPECT_EQ(text(gas, "shutOffTime"), u"300"_s);
+    click(gas, "automaticShutOff");
+    type(gas, {{"apparatusPressure", "0"}, {"apparatusVolume", "0"}, {"flowRate", "0,01"}, {"pipelinePressure", "600"}});
+    auto* table = child<QTableWidget>(gas, u"pipelines"_s);
+    for (const auto& [diameter, length] : {std::pair{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}, {u"1"_s, u""_s}}) {
+        click(gas, "addPipeline");
+        table->item(table->rowCount() - 1, 0)->setText(diameter);
+        table->item(table->rowCount() - 1, 1)->setText(length);
+    }
+    {
+        DialogRecorder dialogs;
+        click(gas, "calculate");
+        ASSERT_EQ(dialogs.seen.size(), 1u) << "a section without its length";
+        EXPECT_EQ(dialogs.seen[0].text, u"Ошибка ввода данных!"_s);
+    }
+    click(gas, "removePipeline"); // the last section, still selected
+    click(gas, "calculate");
+    const QStringList results{u"0"_s, u"1,2"_s, u"0,128412599715483"_s, u"0,105210277897466"_s};
+    const auto shownResults = [&] {
+        return QStringList({text(gas, "apparatusGas"), text(gas, "flowGas"), text(gas, "pipelineGas"),
+                            text(gas, "gasMass")});
+    };
+    EXPECT_EQ(shownResults(), results);
+    type(gas, {{"flowRate", "0,02"}});
+    EXPECT_EQ(shownResults(), QStringList(4, QString())) << "no result for inputs it does not answer";
+    type(gas, {{"flowRate", "0,01"}});
+    click(gas, "calculate");
+    click(gas, "Command1");
+    EXPECT_EQ(text(&glav, "Text1"), results.last());
+    EXPECT_TRUE(glav.isEnabled());
+
+    typeInto(&glav, u"Text3"_s, u"100"_s);
+    typeInto(&glav, u"Text4"_s, u"0,0792"_s);
+    typeInto(&glav, u"Text5"_s, u"29,59"_s);
+    click(&glav, "Command1");
+    const GasReleaseFields typed{u"0"_s, u"0"_s, u"0,01"_s, u"120"_s, u"600"_s,
+                                 {{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}}, u"0,0792"_s};
+    const QString derivation = gasReleaseSubsection(calculateGasRelease(typed, commaLocale()), commaLocale());
+    EXPECT_EQ(glav.state.out, roomSection(glav.state, commaLocale(), {{}, derivation}));
+    typeInto(&glav, u"Text1"_s, u"0,1052"_s);
+    click(&glav, "Command1");
+    EXPECT_EQ(glav.state.out, roomSection(glav.state, commaLocale())) << "a mass typed over it";
+}
+
+TEST_F(CalculatorFlow, GasWindowWithoutAResultLeavesTheMassAlone)
+{
+    typeInto(&glav, u"Text1"_s, u"7"_s);
+    glav.findChild<QAction*>(u"gasmass"_s)->trigger();
+    QPointer<QWidget> gas = openWindow(u"Massgas"_s);
+    EXPECT_EQ(text(gas, "density"), QString()) << "no density computed yet";
+    click(gas, "Command1");
+    EXPECT_EQ(text(&glav, "Text1"), u"7"_s);
+    EXPECT_TRUE(glav.isEnabled());
     flushDeletes();
     EXPECT_EQ(gas, nullptr);
 }

@@ -1,5 +1,7 @@
+#include "evaporation_coefficient.h"
 #include "excess_pressure.h"
 #include "glav.h"
+#include "grand.h"
 #include "input_error.h"
 #include "numbers.h"
 #include "ventilation.h"
@@ -115,6 +117,7 @@ TEST(VentilationCalculation, GivesTheWorkedExample)
     EXPECT_EQ((Values{state.n, state.L, state.Vvent}), (Values{8, 20, 800}));
     EXPECT_EQ(state.U, float(160.0 / 3600.0));
     EXPECT_NEAR(state.nu, 1.26667, 1e-5);
+    EXPECT_EQ(state.nu, Interpolate(0, 0.05, state.U, 1, 1.3)) << "at 37 C the table's first segment is that line";
     EXPECT_NEAR(state.W, 0.000192933, 1e-9);
     EXPECT_EQ(state.Mass, double(state.W) * 3600 * 10 / 9) << "from the single-precision intensity";
     EXPECT_NEAR(state.Mass, 0.771732, 1e-6);
@@ -125,9 +128,8 @@ TEST(VentilationCalculation, StillAirFastAirAndNoVapour)
 {
     const CalculationState still = ventilated("0");
     EXPECT_EQ((Values{still.U, still.nu, still.Mass, still.Vvent}), (Values{0, 1, still.W * 3600.0 * 10, 0}));
-    const CalculationState fast = ventilated("180");
-    EXPECT_EQ(fast.U, 1.0f);
-    EXPECT_NEAR(fast.nu, 7, 1e-12) << "the coefficient is not limited";
+    const CalculationState fast = ventilated("270");
+    EXPECT_EQ((Values{fast.U, fast.nu}), (Values{1.5, 4.6})) << "the 1 m/s row of the 35 C column";
     const CalculationState noVapour = ventilated("8", 0);
     EXPECT_EQ((Values{noVapour.W, noVapour.Mass, noVapour.EP}), Values(3, 0));
 }
@@ -144,7 +146,8 @@ TEST(VentilationCalculation, AFailureStopsAtTheFailingStep)
                         {"8", "20 m", 58, 1},
                         {"8", "1E300", 58, 2},
                         {"8", "20", -58, 4},
-                        {"-1", "20", 58, 6}};
+                        {"-8", "20", 58, 3},
+                        {"-1", "0", 58, 6}};
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.airChanges << " " << row.length << " " << row.molarMass);
         CalculationState state = untouchedState();
@@ -167,6 +170,22 @@ TEST(VentilationCalculation, AFailureStopsAtTheFailingStep)
             EXPECT_EQ(state.Mass, double(state.W) * 3600 * 10) << "the hourly mass, not yet shared out";
         }
     }
+}
+
+// Table А.2 worked by hand at its nodes, between them along either axis or both, and beyond its edges.
+TEST(EvaporationCoefficient, FollowsTheTableOfTheCodeOfPractice)
+{
+    struct Row {
+        double speed, temperature, coefficient;
+    };
+    const Row rows[] = {{0.1, 20, 2.4},   {0.5, 10, 6.6},        {1, 35, 4.6},  {0, 15, 1},
+                        {0.35, 20, 4.45}, {0.05, 35, 1.3},       {0.1, 25, 2.1}, {0.2, 12.5, 4.2},
+                        {0.15, 17.5, 3.075}, {2, 40, 4.6},       {1.5, 5, 10},  {0.5, -20, 6.6},
+                        {3, 25, 6.65}};
+    for (const Row& row : rows)
+        EXPECT_NEAR(evaporationCoefficient(row.speed, row.temperature), row.coefficient, 1e-14)
+            << row.speed << " m/s, " << row.temperature << " C";
+    EXPECT_THROW(evaporationCoefficient(-0.01, 20), InputError);
 }
 
 // The handlers of the main window, driven through its controls.

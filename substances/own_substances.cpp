@@ -29,8 +29,8 @@ std::vector<Substance> parse(const QString& path)
 
 QString freeAsideName(const QString& path)
 {
-    const QString stem = path + QStringLiteral(".поврежден-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stem = path + QStringLiteral(".поврежден-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString candidate = stem;
     for (int number = 2; QFileInfo::exists(candidate); ++number)
         candidate = stem + u'-' + QString::number(number);
@@ -41,7 +41,8 @@ QString freeAsideName(const QString& path)
 
 QString ownSubstancesPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/substances.csv");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+           + QStringLiteral("/substances.csv");
 }
 
 OwnSubstances loadOwnSubstances(const QString& path)
@@ -53,10 +54,10 @@ OwnSubstances loadOwnSubstances(const QString& path)
     } catch (const SubstanceFileError& error) {
         const QString aside = freeAsideName(path);
         const bool moved = QFile::rename(path, aside);
-        QString damage = QStringLiteral("Файл собственных веществ ") + QDir::toNativeSeparators(path) +
-                         QStringLiteral(" поврежден (") + error.reason() + QStringLiteral(").");
-        damage += moved ? QStringLiteral(" Он сохранен как ") + QDir::toNativeSeparators(aside) +
-                              QStringLiteral(" и не используется.")
+        QString damage = QStringLiteral("Файл собственных веществ ") + QDir::toNativeSeparators(path)
+                         + QStringLiteral(" поврежден (") + error.reason() + QStringLiteral(").");
+        damage += moved ? QStringLiteral(" Он сохранен как ") + QDir::toNativeSeparators(aside)
+                              + QStringLiteral(" и не используется.")
                         : QStringLiteral(" Он не используется.");
         damage += QStringLiteral(" Встроенный справочник работает.");
         return {{}, damage};
@@ -78,9 +79,10 @@ void saveOwnSubstances(const QString& path, const std::vector<Substance>& rows)
     QSaveFile file(path);
     const QByteArray bytes = writeSubstanceTable(rows).toUtf8();
     // flush() is checked before commit(): commit() may report success after a failed final flush.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        throw SubstanceFileError(QStringLiteral("Файл собственных веществ ") + QDir::toNativeSeparators(path) +
-                                 QStringLiteral(" не записан: ") + file.errorString());
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || !file.commit())
+        throw SubstanceFileError(QStringLiteral("Файл собственных веществ ") + QDir::toNativeSeparators(path)
+                                 + QStringLiteral(" не записан: ") + file.errorString());
 }
 
 std::vector<Substance> knownSubstances()

@@ -29,14 +29,14 @@ struct Substance {
     std::optional<double> antoineC;
     std::optional<double> antoineFrom;
     std::optional<double> antoineTo;
-    std::optional<double> boilingPoint; // °C at 101,325 kPa
-    std::optional<double> flashPoint;   // °C, closed cup
-    std::optional<double> lowerLimit;   // lower flammability limit, % by volume
+    std::optional<double> boilingPoint;     // °C at 101,325 kPa
+    std::optional<double> flashPoint;       // °C, closed cup
+    std::optional<double> lowerLimit;       // lower flammability limit, % by volume
     std::optional<double> heatOfCombustion; // kJ/kg
     std::optional<double> liquidDensity;    // kg/m3
     std::optional<double> maxPressure;      // maximum explosion pressure, kPa
-    QString source; // where each figure of the row was published
-    bool own = false; // added by the user, not shipped
+    QString source;                         // where each figure of the row was published
+    bool own = false;                       // added by the user, not shipped
 
     bool isGas() const { return kind == SubstanceKind::Gas; }
     bool hasAntoine() const { return antoineA && antoineB && antoineC; }
@@ -79,14 +79,14 @@ QString columnDescription(int column);
 
 // A value that cannot be read or a row that fails a check, with the column it concerns.
 class SubstanceProblem : public std::runtime_error {
-public:
+  public:
     SubstanceProblem(int column, const QString& reason);
     int column() const { return column_; }
     QString reason() const { return reason_; }
     // "Поле «M»: ..." for the user.
     QString message() const;
 
-private:
+  private:
     int column_;
     QString reason_;
 };

@@ -14,9 +14,9 @@ namespace {
 const QMap<QString, double>& atomicMasses()
 {
     static const QMap<QString, double> masses = {
-        {QStringLiteral("H"), 1.008},   {QStringLiteral("C"), 12.011},  {QStringLiteral("N"), 14.007},
-        {QStringLiteral("O"), 15.999},  {QStringLiteral("F"), 18.998},  {QStringLiteral("Si"), 28.085},
-        {QStringLiteral("P"), 30.974},  {QStringLiteral("S"), 32.06},   {QStringLiteral("Cl"), 35.45},
+        {QStringLiteral("H"), 1.008},   {QStringLiteral("C"), 12.011}, {QStringLiteral("N"), 14.007},
+        {QStringLiteral("O"), 15.999},  {QStringLiteral("F"), 18.998}, {QStringLiteral("Si"), 28.085},
+        {QStringLiteral("P"), 30.974},  {QStringLiteral("S"), 32.06},  {QStringLiteral("Cl"), 35.45},
         {QStringLiteral("Br"), 79.904}, {QStringLiteral("I"), 126.90},
     };
     return masses;
@@ -37,7 +37,10 @@ void require(bool condition, int column, const QString& reason)
         throw SubstanceProblem(column, reason);
 }
 
-bool sameCount(double a, double b) { return std::fabs(a - b) < 1e-9; }
+bool sameCount(double a, double b)
+{
+    return std::fabs(a - b) < 1e-9;
+}
 
 void checkTexts(const Substance& s)
 {
@@ -75,9 +78,10 @@ void checkAtoms(const Substance& s)
 void checkAntoine(const Substance& s)
 {
     const int given = int(bool(s.antoineA)) + int(bool(s.antoineB)) + int(bool(s.antoineC));
-    require(given == 0 || given == 3, given && !s.antoineA ? AntoineAColumn
-                                      : !s.antoineB        ? AntoineBColumn
-                                                           : AntoineCColumn,
+    require(given == 0 || given == 3,
+            given && !s.antoineA ? AntoineAColumn
+            : !s.antoineB        ? AntoineBColumn
+                                 : AntoineCColumn,
             QStringLiteral("константы Антуана задаются все три"));
     require(bool(s.antoineFrom) == bool(s.antoineTo), s.antoineFrom ? AntoineToColumn : AntoineFromColumn,
             QStringLiteral("интервал задается обеими границами"));
@@ -97,7 +101,8 @@ void checkAntoine(const Substance& s)
     try {
         pressure = antoinePressure(*s.antoineA, *s.antoineB, *s.antoineC, boiling);
     } catch (const InputError&) {
-        throw SubstanceProblem(AntoineCColumn, QStringLiteral("давление при температуре кипения не считается"));
+        throw SubstanceProblem(AntoineCColumn,
+                               QStringLiteral("давление при температуре кипения не считается"));
     }
     require(std::fabs(pressure - normalBoilingPressure) <= antoineTolerance * normalBoilingPressure,
             AntoineAColumn,
@@ -125,9 +130,8 @@ QMap<QString, double> formulaAtoms(const QString& formula)
     QMap<QString, double> atoms;
     qsizetype position = 0;
     while (position < formula.size()) {
-        const QRegularExpressionMatch match =
-            part.match(formula, position, QRegularExpression::NormalMatch,
-                       QRegularExpression::AnchorAtOffsetMatchOption);
+        const QRegularExpressionMatch match = part.match(formula, position, QRegularExpression::NormalMatch,
+                                                         QRegularExpression::AnchorAtOffsetMatchOption);
         if (!match.hasMatch() || !atomicMasses().contains(match.captured(1)))
             throw SubstanceProblem(FormulaColumn, QStringLiteral("не читается"));
         QString count = match.captured(2);

@@ -16,9 +16,15 @@ bool isHydrogen(const Substance& s)
     return s.isGas() && s.nC == 0 && s.nH == 2 && s.nO == 0 && s.nX == 0 && s.formula == QStringLiteral("H2");
 }
 
-bool same(double a, double b) { return a == b || std::fabs(a - b) <= 1e-12 * std::fabs(b); }
+bool same(double a, double b)
+{
+    return a == b || std::fabs(a - b) <= 1e-12 * std::fabs(b);
+}
 
-QString degrees(double value, const QLocale& locale) { return formatNumber(value, locale) + QStringLiteral(" °C"); }
+QString degrees(double value, const QLocale& locale)
+{
+    return formatNumber(value, locale) + QStringLiteral(" °C");
+}
 
 } // namespace
 
@@ -27,20 +33,20 @@ Participation participationOf(const Substance& s, double designTemperature, cons
     if (isHydrogen(s))
         return {1.0, QStringLiteral("Z = 1: водород") + tableA1};
     if (s.isGas())
-        return {0.5, QStringLiteral("Z = ") + formatNumber(0.5, locale) +
-                         QStringLiteral(": горючий газ, кроме водорода") + tableA1};
+        return {0.5, QStringLiteral("Z = ") + formatNumber(0.5, locale)
+                         + QStringLiteral(": горючий газ, кроме водорода") + tableA1};
     if (!s.flashPoint)
         return {std::nullopt, QStringLiteral("Z не определен: температура вспышки неизвестна, примите Z по "
                                              "табл. А.1 СП 12.13130.2009.")};
-    const QString temperatures = QStringLiteral("расчетная температура ") + degrees(designTemperature, locale) +
-                                 QStringLiteral(", температура вспышки ") + degrees(*s.flashPoint, locale);
+    const QString temperatures = QStringLiteral("расчетная температура ") + degrees(designTemperature, locale)
+                                 + QStringLiteral(", температура вспышки ") + degrees(*s.flashPoint, locale);
     if (designTemperature >= *s.flashPoint)
-        return {0.3, QStringLiteral("Z = ") + formatNumber(0.3, locale) +
-                         QStringLiteral(": жидкость нагрета до температуры вспышки и выше (") + temperatures +
-                         QStringLiteral(")") + tableA1};
-    return {0.0, QStringLiteral("Z = 0: жидкость ниже температуры вспышки (") + temperatures +
-                     QStringLiteral("), аэрозоль не образуется; если аэрозоль возможен, Z = ") +
-                     formatNumber(0.3, locale) + tableA1};
+        return {0.3, QStringLiteral("Z = ") + formatNumber(0.3, locale)
+                         + QStringLiteral(": жидкость нагрета до температуры вспышки и выше (") + temperatures
+                         + QStringLiteral(")") + tableA1};
+    return {0.0, QStringLiteral("Z = 0: жидкость ниже температуры вспышки (") + temperatures
+                     + QStringLiteral("), аэрозоль не образуется; если аэрозоль возможен, Z = ")
+                     + formatNumber(0.3, locale) + tableA1};
 }
 
 QString applyWarnings(const Substance& s, double designTemperature, const QLocale& locale)
@@ -50,10 +56,11 @@ QString applyWarnings(const Substance& s, double designTemperature, const QLocal
         lines << QStringLiteral("Константы Антуана неизвестны: давление пара не рассчитывается.");
     if (s.hasAntoine() && s.antoineFrom && s.antoineTo
         && (designTemperature < *s.antoineFrom || designTemperature > *s.antoineTo))
-        lines << QStringLiteral("Расчетная температура ") + degrees(designTemperature, locale) +
-                     QStringLiteral(" вне интервала констант Антуана (") + formatNumber(*s.antoineFrom, locale) +
-                     QStringLiteral("…") + degrees(*s.antoineTo, locale) +
-                     QStringLiteral("): давление пара будет экстраполяцией.");
+        lines << QStringLiteral("Расчетная температура ") + degrees(designTemperature, locale)
+                     + QStringLiteral(" вне интервала констант Антуана (")
+                     + formatNumber(*s.antoineFrom, locale) + QStringLiteral("…")
+                     + degrees(*s.antoineTo, locale)
+                     + QStringLiteral("): давление пара будет экстраполяцией.");
     if (!burnsByStoichiometricFormula(s))
         lines << QStringLiteral("Формула Сст по СП 12.13130.2009 не учитывает серу и фосфор: Сст не "
                                 "заполняется, рассчитайте ее по уравнению реакции горения.");
@@ -101,8 +108,8 @@ MainWindowTexts applySubstance(CalculationState& state, const Substance& s, cons
 
 bool stateHoldsSubstance(const CalculationState& state, const Substance& s)
 {
-    if (!same(state.M, s.molarMass) || !same(state.nC, s.nC) || !same(state.nH, s.nH)
-        || !same(state.nO, s.nO) || !same(state.nX, s.nX))
+    if (!same(state.M, s.molarMass) || !same(state.nC, s.nC) || !same(state.nH, s.nH) || !same(state.nO, s.nO)
+        || !same(state.nX, s.nX))
         return false;
     if (!s.hasAntoine())
         return true;
@@ -123,9 +130,9 @@ QString substanceReportLine(const Substance& s)
 {
     const QString origin = s.own ? QStringLiteral("собственная запись пользователя в справочнике веществ")
                                  : QStringLiteral("справочник веществ программы");
-    return QStringLiteral("<p>Вещество: ") + s.name.toHtmlEscaped() + QStringLiteral(", формула ") +
-           s.formula.toHtmlEscaped() + QStringLiteral(". Данные: ") + origin + QStringLiteral("; источник: ") +
-           s.source.toHtmlEscaped() + QStringLiteral(".");
+    return QStringLiteral("<p>Вещество: ") + s.name.toHtmlEscaped() + QStringLiteral(", формула ")
+           + s.formula.toHtmlEscaped() + QStringLiteral(". Данные: ") + origin
+           + QStringLiteral("; источник: ") + s.source.toHtmlEscaped() + QStringLiteral(".");
 }
 
 QString substanceDetails(const Substance& s, const QLocale& locale)

@@ -47,9 +47,15 @@ QString kindText(SubstanceKind kind)
     return {};
 }
 
-QString columnName(int column) { return QString::fromUtf16(columnTexts[column].name); }
+QString columnName(int column)
+{
+    return QString::fromUtf16(columnTexts[column].name);
+}
 
-QString columnDescription(int column) { return QString::fromUtf16(columnTexts[column].description); }
+QString columnDescription(int column)
+{
+    return QString::fromUtf16(columnTexts[column].description);
+}
 
 SubstanceProblem::SubstanceProblem(int column, const QString& reason)
     : std::runtime_error(reason.toStdString()), column_(column), reason_(reason)

@@ -14,8 +14,8 @@ namespace {
 
 // Field names for tests and assistive technology, in column order.
 const char* const fieldNames[SubstanceColumnCount] = {
-    "name", "synonyms", "formula", "kind", "M", "nC", "nH", "nO", "nX", "A", "B", "Ca", "tmin", "tmax",
-    "tboil", "tflash", "lfl", "heat", "density", "pmax", "source"};
+    "name", "synonyms", "formula", "kind",  "M",      "nC",  "nH",   "nO",      "nX",   "A",     "B",
+    "Ca",   "tmin",     "tmax",    "tboil", "tflash", "lfl", "heat", "density", "pmax", "source"};
 
 } // namespace
 

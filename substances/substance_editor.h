@@ -17,7 +17,7 @@ class QLineEdit;
 class SubstanceEditor : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // `others` are the rows the name must differ from (the shipped and the other own rows).
     SubstanceEditor(QWidget* parent, const Substance& start, std::span<const Substance> others,
                     const QLocale& locale);
@@ -27,7 +27,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     std::span<const Substance> others_;
     QLocale locale_;
     Substance substance_;

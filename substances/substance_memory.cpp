@@ -34,8 +34,8 @@ QStringList readNotes(const QString& memoryPath)
 
 QString substanceMemoryPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/calculation-substances.txt");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+           + QStringLiteral("/calculation-substances.txt");
 }
 
 void rememberSubstanceOfFile(const QString& calculationPath, const QString& name, const QString& memoryPath)

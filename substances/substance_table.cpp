@@ -12,7 +12,10 @@ const QChar fieldSeparator = u';';
 const QChar synonymSeparator = u'|';
 
 // The file writes numbers as the handbooks print them, with a decimal comma.
-QLocale fileLocale() { return QLocale(QLocale::Russian, QLocale::Russia); }
+QLocale fileLocale()
+{
+    return QLocale(QLocale::Russian, QLocale::Russia);
+}
 
 using Required = double Substance::*;
 using Optional = std::optional<double> Substance::*;

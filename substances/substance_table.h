@@ -18,11 +18,11 @@ SubstanceTexts textsOf(const Substance& substance, const QLocale& locale);
 
 // Why a table file cannot be read, in words for the user.
 class SubstanceFileError : public std::runtime_error {
-public:
+  public:
     explicit SubstanceFileError(const QString& reason);
     QString reason() const { return reason_; }
 
-private:
+  private:
     QString reason_;
 };
 

@@ -11,11 +11,11 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -33,7 +33,8 @@ QTableWidgetItem* cell(const QString& text)
 
 } // namespace
 
-Substances::Substances(QWidget* opener, CalculationState& state, const QLocale& locale, AppliedHandler applied)
+Substances::Substances(QWidget* opener, CalculationState& state, const QLocale& locale,
+                       AppliedHandler applied)
     : CalculatorWindow(opener, nullptr, QStringLiteral("Substances"), caption, 11700, 8400), state_(state),
       locale_(locale), applied_(std::move(applied))
 {
@@ -160,7 +161,10 @@ void Substances::keyPressEvent(QKeyEvent* event)
         CalculatorWindow::keyPressEvent(event);
 }
 
-void Substances::search_Change() { showRows(); }
+void Substances::search_Change()
+{
+    showRows();
+}
 
 void Substances::list_Change()
 {

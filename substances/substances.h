@@ -23,14 +23,14 @@ class QTableWidget;
 class Substances : public CalculatorWindow {
     Q_OBJECT
 
-public:
+  public:
     using AppliedHandler = std::function<void(const MainWindowTexts&)>;
     Substances(QWidget* opener, CalculationState& state, const QLocale& locale, AppliedHandler applied);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private slots:
+  private slots:
     void search_Change();
     void list_Change();
     void apply_Click();
@@ -38,7 +38,7 @@ private slots:
     void edit_Click();
     void remove_Click();
 
-private:
+  private:
     void buildControls();
     void showRows(const QString& selectName = {});
     const Substance* current() const;

@@ -115,7 +115,8 @@ TEST(SubstanceChoice, GasTakesZHalfAndTheCalculatorNumbers)
 
     CalculationState calculator = stateAt(37);
     calculateStoichiometricConcentration(
-        calculator, {QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("0")}, locale);
+        calculator, {QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("0"), QStringLiteral("0")},
+        locale);
     calculateDensity(calculator, {QStringLiteral("16,043"), QStringLiteral("37")}, locale);
     EXPECT_EQ(state.Cst, calculator.Cst);
     EXPECT_EQ(state.pl, calculator.pl);
@@ -135,8 +136,9 @@ TEST(SubstanceChoice, LiquidAboveItsFlashPointTakesZ03AndTheVapourPressure)
     const MainWindowTexts texts = applySubstance(state, row("Ацетон"), locale);
 
     CalculationState calculator = stateAt(37);
-    calculateVapourPressure(calculator, {QStringLiteral("6,37551"), QStringLiteral("1281,721"),
-                                         QStringLiteral("237,088"), QStringLiteral("37")},
+    calculateVapourPressure(calculator,
+                            {QStringLiteral("6,37551"), QStringLiteral("1281,721"), QStringLiteral("237,088"),
+                             QStringLiteral("37")},
                             locale);
     EXPECT_EQ(state.Pn, calculator.Pn);
     EXPECT_EQ(state.A, 6.37551);

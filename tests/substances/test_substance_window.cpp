@@ -2,9 +2,9 @@
 #include "modal.h"
 #include "numbers.h"
 #include "own_substances.h"
+#include "report_sections.h"
 #include "substance_memory.h"
 #include "substance_table.h"
-#include "report_sections.h"
 #include "window_test.h"
 
 #include <QAction>
@@ -19,11 +19,11 @@
 
 namespace {
 
-const QString roomTitle =
-    QStringLiteral("<h3>1 Расчет избыточного давления взрыва для ГГ или паров ЛВЖ и ГЖ (СП 12.13130.2009)</h3>");
+const QString roomTitle = QStringLiteral(
+    "<h3>1 Расчет избыточного давления взрыва для ГГ или паров ЛВЖ и ГЖ (СП 12.13130.2009)</h3>");
 
 class SubstanceWindow : public testing::Test {
-protected:
+  protected:
     SubstanceWindow()
     {
         QStandardPaths::setTestModeEnabled(true); // own substances go to a test folder
@@ -64,11 +64,13 @@ TEST_F(SubstanceWindow, TypingFiltersEnterAppliesAndTheMainWindowTakesInputAgain
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Справочник веществ"));
     EXPECT_FALSE(glav->isEnabled());
     auto* list = child<QTableWidget>(window, QStringLiteral("list"));
-    child<QLineEdit>(window, QStringLiteral("search"))->setText(QStringLiteral("АЦЕТОН")); // as typed: the list follows every change
+    child<QLineEdit>(window, QStringLiteral("search"))
+        ->setText(QStringLiteral("АЦЕТОН")); // as typed: the list follows every change
     ASSERT_EQ(list->rowCount(), 1);
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("Ацетон"));
-    EXPECT_TRUE(child<QLabel>(window, QStringLiteral("participation"))->text().startsWith(QStringLiteral("Z = 0,3")));
+    EXPECT_TRUE(
+        child<QLabel>(window, QStringLiteral("participation"))->text().startsWith(QStringLiteral("Z = 0,3")));
 
     QTest::keyClick(child<QLineEdit>(window, QStringLiteral("search")), Qt::Key_Return);
     flushDeletes();
@@ -100,12 +102,14 @@ TEST_F(SubstanceWindow, ReportNamesTheSubstanceAcrossSaveAndOpenAndOnlyThen)
     EXPECT_EQ(glav->state.out, roomSection(glav->state, commaLocale()));
 
     QWidget* window = openSubstances();
-    child<QLineEdit>(window, QStringLiteral("search"))->setText(QStringLiteral("толуол")); // as typed: the list follows every change
+    child<QLineEdit>(window, QStringLiteral("search"))
+        ->setText(QStringLiteral("толуол")); // as typed: the list follows every change
     clickButton(window, QStringLiteral("apply"));
     flushDeletes();
-    const QString named = roomTitle +
-                          QStringLiteral("<p>Вещество: Толуол, формула C7H8. Данные: справочник веществ программы; "
-                                         "источник: ");
+    const QString named =
+        roomTitle
+        + QStringLiteral("<p>Вещество: Толуол, формула C7H8. Данные: справочник веществ программы; "
+                         "источник: ");
     glav->result1();
     EXPECT_TRUE(glav->state.out.startsWith(named));
     const QString withSubstance = folder.filePath(QStringLiteral("toluene.pzr"));
@@ -148,8 +152,9 @@ TEST_F(SubstanceWindow, OwnRowFailingACheckIsNotSavedAndAGoodOneIsListedAsOwn)
     clickButton(window, QStringLiteral("add"));
     failOnUnexpectedDialogs();
 
-    EXPECT_EQ(messages, QStringList{QStringLiteral("Поле «M»: отличается от массы по формуле более чем на 1 %\n"
-                                                   "Запись не сохранена.")});
+    EXPECT_EQ(messages,
+              QStringList{QStringLiteral("Поле «M»: отличается от массы по формуле более чем на 1 %\n"
+                                         "Запись не сохранена.")});
     auto* list = child<QTableWidget>(window, QStringLiteral("list"));
     EXPECT_EQ(list->item(list->currentRow(), 0)->text(), QStringLiteral("Растворитель 646 (свое)"));
     EXPECT_EQ(loadOwnSubstances(ownSubstancesPath()).rows.size(), 1u);

@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ qt6-base-dev qt6-translations-l10n   # build and run
     libgtest-dev libbenchmark-dev xvfb xauth                   # tests, benchmarks, screenshots
     locales                                                    # the users' locales, for the tests
-    poppler-utils desktop-file-utils appstream                 # checks of the PDF and desktop files
+    poppler-utils desktop-file-utils appstream man-db          # checks of the PDF, desktop files, manual
     file dpkg-dev                                              # cpack: library dependencies of the package
     clang-format                                               # the formatting check
 )

@@ -5,11 +5,18 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLineEdit>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
 // `overpressure [FILE]`: FILE is a calculation file to open at start, as a file manager passes it.
+// `--check-start`, which users never need, lets a test start the real program under a given locale:
+// once the main window is up it prints the start texts of Рмах, Ро, Z and Кн and ends.
+const QCommandLineOption checkStart(QStringLiteral("check-start"));
+
 void describeCommandLine(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral("Расчет избыточного давления взрыва"));
@@ -18,6 +25,20 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("файл расчета (*.pzr), который открыть"),
                                  QStringLiteral("[FILE]"));
+    QCommandLineOption hidden = checkStart;
+    hidden.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(hidden);
+}
+
+void printStartTexts(const Glav& glav)
+{
+    QStringList texts;
+    for (const char* name : {"Text7", "Text8", "Text2", "Text6"}) {
+        const auto* field = glav.findChild<QLineEdit*>(QLatin1String(name));
+        texts << QLatin1String(name) + u'=' + (field ? field->text() : QString());
+    }
+    std::fputs(texts.join(u' ').toUtf8().append('\n').constData(), stdout);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -41,5 +62,10 @@ int main(int argc, char* argv[])
     if (!files.isEmpty())
         glav.openCalculation(files.first());
     QTimer::singleShot(0, &glav, &warmUpReportFonts);
+    if (commandLine.isSet(checkStart))
+        QTimer::singleShot(0, &glav, [&glav] {
+            printStartTexts(glav);
+            QApplication::quit();
+        });
     return QApplication::exec();
 }

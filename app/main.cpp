@@ -1,7 +1,4 @@
-#include "form_layout.h"
 #include "glav.h"
-#include "modal.h"
-#include "report_browser.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -48,8 +45,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("overpressure"));
     QApplication::setApplicationVersion(QStringLiteral(OVERPRESSURE_VERSION));
-    useDesignFont();
-    useRussianQtTexts();
+    Glav::prepareApplication();
     QCommandLineParser commandLine;
     describeCommandLine(commandLine);
     commandLine.process(app);
@@ -61,7 +57,6 @@ int main(int argc, char* argv[])
     glav.show();
     if (!files.isEmpty())
         glav.openCalculation(files.first());
-    QTimer::singleShot(0, &glav, &warmUpReportFonts);
     if (commandLine.isSet(checkStart))
         QTimer::singleShot(0, &glav, [&glav] {
             printStartTexts(glav);

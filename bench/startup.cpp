@@ -2,9 +2,7 @@
 // process: the time from constructing the application to the main window shown and painted, the
 // time from a click on "Расчет" to the report window painted with the new report, and the peak
 // resident memory. Prints its figures; asserts nothing.
-#include "form_layout.h"
 #include "glav.h"
-#include "report_browser.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -75,7 +73,7 @@ int main(int argc, char* argv[])
     QElapsedTimer clock;
     clock.start();
     QApplication app(argc, argv);
-    useDesignFont();
+    Glav::prepareApplication();
     Glav glav;
     PaintWatcher mainPainted(QStringLiteral("Glav"));
     app.installEventFilter(&mainPainted);
@@ -83,7 +81,7 @@ int main(int argc, char* argv[])
     const bool shown = waitFor(mainPainted.painted);
     const double startupMs = clock.nsecsElapsed() / 1e6;
     app.removeEventFilter(&mainPainted);
-    warmUpReportFonts(); // as the program does once its main window is up, while the user types
+    QApplication::processEvents(); // the report typeface is looked up once the window is up
 
     const QLocale& locale = glav.numberLocale();
     type(glav, "Text1", locale.toString(10));

@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CalculationFileContents contents;
     try {
         contents = readCalculationFile(bytes);
-    } catch (const CalculationFileError&) {
+    } catch (const UserError&) {
         return 0;
     }
     checkWhole(bytes, contents);

@@ -1,10 +1,10 @@
 // Feeds arbitrary text to the text-to-number rule in a comma and a point locale, with the C library
-// itself in a Russian locale (decimal comma), as on a user's desktop. A refusal must be InputError;
+// itself in a Russian locale (decimal comma), as on a user's desktop. A refusal must be UserError;
 // an accepted number must be finite, and its text must read back to the same text. A single-precision
 // number may instead read back as its direct neighbour: seven significant digits cannot tell some
 // singles apart (1.0000001E+28 is one), and that is the only exception.
 
-#include "input_error.h"
+#include "user_error.h"
 #include "numbers.h"
 
 #include <QLocale>
@@ -32,7 +32,7 @@ void check(const QString& text, const QLocale& locale)
     double value = 0;
     try {
         value = parseNumber(text, locale);
-    } catch (const InputError&) {
+    } catch (const UserError&) {
         return;
     }
     require(std::isfinite(value), "accepted a number that is not finite");

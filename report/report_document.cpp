@@ -1,6 +1,5 @@
 #include "report_document.h"
 
-#include "grand.h"
 #include "windows1251.h"
 
 #include <QDir>
@@ -30,19 +29,6 @@ bool replaceWhole(const QString& path, const QByteArray& document)
 
 } // namespace
 
-ReportFileError::ReportFileError(const QStringList& paths)
-    : std::runtime_error("cannot write the report document"), paths_(paths)
-{
-}
-
-QString ReportFileError::userMessage() const
-{
-    QStringList shown;
-    for (const QString& path : paths_)
-        shown += QDir::toNativeSeparators(path);
-    return QStringLiteral("Не удалось записать файл отчета:\n") + shown.join(u'\n');
-}
-
 QString reportDocumentName()
 {
     return QStringLiteral("proect.htm");
@@ -68,10 +54,13 @@ QString writeReportDocument(const QStringList& folders, const QByteArray& docume
     QStringList tried;
     for (const QString& folder : folders) {
         QDir().mkpath(folder);
-        const QString path = joinFolderPath(folder, reportDocumentName());
+        const QString path = QDir(folder).filePath(reportDocumentName());
         if (replaceWhole(path, document))
             return path;
         tried += path;
     }
-    throw ReportFileError(tried);
+    QStringList shown;
+    for (const QString& path : tried)
+        shown += QDir::toNativeSeparators(path);
+    throw UserError(QStringLiteral("Не удалось записать файл отчета:\n") + shown.join(u'\n'));
 }

@@ -18,9 +18,9 @@ std::vector<Substance> parse(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SubstanceFileError(QStringLiteral("файл не читается"));
+        throw UserError(QStringLiteral("файл не читается"));
     if (file.size() > ownFileMaxSize)
-        throw SubstanceFileError(QStringLiteral("файл слишком велик"));
+        throw UserError(QStringLiteral("файл слишком велик"));
     std::vector<Substance> rows = readSubstanceTable(QString::fromUtf8(file.readAll()));
     for (Substance& row : rows)
         row.own = true;
@@ -51,11 +51,11 @@ OwnSubstances loadOwnSubstances(const QString& path)
         return {};
     try {
         return {parse(path), {}};
-    } catch (const SubstanceFileError& error) {
+    } catch (const UserError& error) {
         const QString aside = freeAsideName(path);
         const bool moved = QFile::rename(path, aside);
         QString damage = QStringLiteral("Файл собственных веществ ") + QDir::toNativeSeparators(path)
-                         + QStringLiteral(" поврежден (") + error.reason() + QStringLiteral(").");
+                         + QStringLiteral(" поврежден (") + error.message() + QStringLiteral(").");
         damage += moved ? QStringLiteral(" Он сохранен как ") + QDir::toNativeSeparators(aside)
                               + QStringLiteral(" и не используется.")
                         : QStringLiteral(" Он не используется.");
@@ -68,7 +68,7 @@ std::vector<Substance> readOwnSubstances(const QString& path)
 {
     try {
         return QFileInfo::exists(path) ? parse(path) : std::vector<Substance>{};
-    } catch (const SubstanceFileError&) {
+    } catch (const UserError&) {
         return {};
     }
 }
@@ -81,7 +81,7 @@ void saveOwnSubstances(const QString& path, const std::vector<Substance>& rows)
     // flush() is checked before commit(): commit() may report success after a failed final flush.
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
         || !file.commit())
-        throw SubstanceFileError(QStringLiteral("Файл собственных веществ ") + QDir::toNativeSeparators(path)
+        throw UserError(QStringLiteral("Файл собственных веществ ") + QDir::toNativeSeparators(path)
                                  + QStringLiteral(" не записан: ") + file.errorString());
 }
 

@@ -26,7 +26,7 @@ OwnSubstances loadOwnSubstances(const QString& path);
 // Reads the file without touching it; a missing or damaged file gives no rows.
 std::vector<Substance> readOwnSubstances(const QString& path);
 
-// Replaces the file by a complete new one; throws SubstanceFileError when it cannot be written.
+// Replaces the file by a complete new one; throws UserError when it cannot be written.
 void saveOwnSubstances(const QString& path, const std::vector<Substance>& rows);
 
 // The shipped rows followed by the user's own, as the report and the file opening look them up.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "user_error.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -78,15 +80,12 @@ QString columnName(int column);
 QString columnDescription(int column);
 
 // A value that cannot be read or a row that fails a check, with the column it concerns.
-class SubstanceProblem : public std::runtime_error {
+class SubstanceProblem : public UserError {
   public:
+    // The message reads "Поле «M»: <reason>".
     SubstanceProblem(int column, const QString& reason);
     int column() const { return column_; }
-    QString reason() const { return reason_; }
-    // "Поле «M»: ..." for the user.
-    QString message() const;
 
   private:
     int column_;
-    QString reason_;
 };

@@ -1,7 +1,7 @@
 #include "substance_checks.h"
 
 #include "calculator_formulas.h"
-#include "input_error.h"
+#include "user_error.h"
 #include "substance_search.h"
 
 #include <QRegularExpression>
@@ -100,7 +100,7 @@ void checkAntoine(const Substance& s)
     double pressure = 0;
     try {
         pressure = antoinePressure(*s.antoineA, *s.antoineB, *s.antoineC, boiling);
-    } catch (const InputError&) {
+    } catch (const UserError&) {
         throw SubstanceProblem(AntoineCColumn,
                                QStringLiteral("давление при температуре кипения не считается"));
     }

@@ -37,7 +37,7 @@ struct MainWindowTexts {
 
 // Stores what the calculator windows would store for this substance: nC, nH, nO, nX as given and
 // Cst from them; M; for a liquid with Antoine constants A, B, C and Pn at T1; pl at T1; and the
-// substance's name. Everything is computed before anything is stored, so a failure (InputError)
+// substance's name. Everything is computed before anything is stored, so a failure (UserError)
 // changes nothing.
 MainWindowTexts applySubstance(CalculationState& state, const Substance& substance, const QLocale& locale);
 

@@ -58,11 +58,6 @@ QString columnDescription(int column)
 }
 
 SubstanceProblem::SubstanceProblem(int column, const QString& reason)
-    : std::runtime_error(reason.toStdString()), column_(column), reason_(reason)
+    : UserError(QStringLiteral("Поле «") + columnName(column) + QStringLiteral("»: ") + reason), column_(column)
 {
-}
-
-QString SubstanceProblem::message() const
-{
-    return QStringLiteral("Поле «") + columnName(column_) + QStringLiteral("»: ") + reason_;
 }

@@ -1,6 +1,6 @@
 #include "substance_table.h"
 
-#include "input_error.h"
+#include "user_error.h"
 #include "numbers.h"
 #include "substance_checks.h"
 
@@ -49,7 +49,7 @@ double readNumber(const QString& text, int column, const QLocale& locale)
 {
     try {
         return parseNumber(text, locale);
-    } catch (const InputError&) {
+    } catch (const UserError&) {
         throw SubstanceProblem(column, QStringLiteral("не число"));
     }
 }
@@ -101,11 +101,6 @@ SubstanceTexts textsOf(const Substance& substance, const QLocale& locale)
     return texts;
 }
 
-SubstanceFileError::SubstanceFileError(const QString& reason)
-    : std::runtime_error(reason.toStdString()), reason_(reason)
-{
-}
-
 std::vector<Substance> readSubstanceTable(const QString& text)
 {
     std::vector<Substance> rows;
@@ -119,7 +114,7 @@ std::vector<Substance> readSubstanceTable(const QString& text)
         const QString where = QStringLiteral("строка ") + QString::number(index + 1) + QStringLiteral(": ");
         const QStringList fields = line.split(fieldSeparator);
         if (fields.size() != SubstanceColumnCount)
-            throw SubstanceFileError(where + QStringLiteral("неверное число полей"));
+            throw UserError(where + QStringLiteral("неверное число полей"));
         SubstanceTexts texts;
         std::copy(fields.begin(), fields.end(), texts.begin());
         try {
@@ -127,7 +122,7 @@ std::vector<Substance> readSubstanceTable(const QString& text)
             checkSubstance(rows.back());
             checkNameIsNew(rows.back(), {rows.begin(), rows.end() - 1});
         } catch (const SubstanceProblem& problem) {
-            throw SubstanceFileError(where + problem.message());
+            throw UserError(where + problem.message());
         }
     }
     return rows;
@@ -152,7 +147,7 @@ const std::vector<Substance>& shippedSubstances()
     static const std::vector<Substance> rows = [] {
         QFile file(QStringLiteral(":/data/substances.csv"));
         if (!file.open(QIODevice::ReadOnly))
-            throw SubstanceFileError(QStringLiteral("таблица веществ не встроена в программу"));
+            throw UserError(QStringLiteral("таблица веществ не встроена в программу"));
         return readSubstanceTable(QString::fromUtf8(file.readAll()));
     }();
     return rows;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "user_error.h"
+
 #include "substance.h"
 
 #include <QLocale>
@@ -16,17 +18,7 @@
 Substance substanceFromTexts(const SubstanceTexts& texts, const QLocale& locale);
 SubstanceTexts textsOf(const Substance& substance, const QLocale& locale);
 
-// Why a table file cannot be read, in words for the user.
-class SubstanceFileError : public std::runtime_error {
-  public:
-    explicit SubstanceFileError(const QString& reason);
-    QString reason() const { return reason_; }
-
-  private:
-    QString reason_;
-};
-
-// Every row of a table file, each read and checked; throws SubstanceFileError naming the line and
+// Every row of a table file, each read and checked; throws UserError naming the line and
 // the field of the first problem.
 std::vector<Substance> readSubstanceTable(const QString& text);
 QString writeSubstanceTable(const std::vector<Substance>& rows);

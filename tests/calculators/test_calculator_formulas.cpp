@@ -1,6 +1,6 @@
 #include "calculator_formulas.h"
 #include "gas_release.h"
-#include "input_error.h"
+#include "user_error.h"
 #include "numbers.h"
 #include "window_test.h"
 
@@ -62,17 +62,17 @@ TEST(StoichiometricConcentration, RoundsCountsToSixteenBitWholeNumbersWithHalves
         EXPECT_FALSE(std::signbit(parsed) && parsed == 0) << typed << " is no negative zero";
     }
     for (const char* typed : {"70000", "32768", "32767,5", "-32769", "-32768,6", "1E300", "", "два", "2.5"})
-        EXPECT_THROW(parseAtomCount(text(typed), comma), InputError) << typed;
+        EXPECT_THROW(parseAtomCount(text(typed), comma), UserError) << typed;
 }
 
 TEST(StoichiometricConcentration, AFailingCountStopsAfterTheCountsBeforeIt)
 {
     CalculationState state = markedState();
     EXPECT_THROW(calculateStoichiometricConcentration(state, {u"70000"_s, u"4"_s, u"0"_s, u"0"_s}, comma),
-                 InputError);
+                 UserError);
     EXPECT_EQ(atoms(state), Values(5, unwritten));
     EXPECT_THROW(calculateStoichiometricConcentration(state, {u"6"_s, u""_s, u"0"_s, u"0"_s}, comma),
-                 InputError);
+                 UserError);
     EXPECT_EQ(atoms(state), (Values{6, unwritten, unwritten, unwritten, unwritten}));
 }
 
@@ -90,12 +90,12 @@ TEST(Density, StoresTheInputsAndTheDensityWhateverTheirSign)
 TEST(Density, FailsOnlyWithoutAnyMolarVolumeOrWithoutANumber)
 {
     CalculationState state = markedState();
-    EXPECT_THROW(calculateDensity(state, {u""_s, u"37"_s}, comma), InputError);
+    EXPECT_THROW(calculateDensity(state, {u""_s, u"37"_s}, comma), UserError);
     EXPECT_EQ(state.M, unwritten);
-    EXPECT_THROW(calculateDensity(state, {u"16"_s, u""_s}, comma), InputError);
+    EXPECT_THROW(calculateDensity(state, {u"16"_s, u""_s}, comma), UserError);
     EXPECT_EQ((Values{state.M, state.T1}), (Values{16, unwritten}));
     // -1 / 0.00367: the temperature at which the gas law leaves no volume at all.
-    EXPECT_THROW(calculateDensity(state, {u"16"_s, u"-272,47956403269757"_s}, comma), InputError);
+    EXPECT_THROW(calculateDensity(state, {u"16"_s, u"-272,47956403269757"_s}, comma), UserError);
     EXPECT_EQ(state.T1 * 0.00367 + 1.0, 0.0);
     EXPECT_EQ(state.pl, unwritten);
 }
@@ -122,12 +122,12 @@ TEST(VapourPressure, AFailureStoresTheInputsReadButKeepsThePressure)
                                      {u"400"_s, u"0"_s, u"230"_s, u"37"_s}}; // overflow
     for (const AntoineFields& fields : failing) {
         CalculationState state = markedState();
-        EXPECT_THROW(calculateVapourPressure(state, fields, comma), InputError);
+        EXPECT_THROW(calculateVapourPressure(state, fields, comma), UserError);
         EXPECT_EQ(antoine(state), (Values{parseNumber(fields.a, comma), parseNumber(fields.b, comma),
                                           parseNumber(fields.c, comma), 37, unwritten}));
     }
     CalculationState state = markedState();
-    EXPECT_THROW(calculateVapourPressure(state, {u"6"_s, u"1200"_s, u""_s, u"37"_s}, comma), InputError);
+    EXPECT_THROW(calculateVapourPressure(state, {u"6"_s, u"1200"_s, u""_s, u"37"_s}, comma), UserError);
     EXPECT_EQ(antoine(state), (Values{6, 1200, unwritten, unwritten, unwritten}));
 }
 
@@ -153,13 +153,13 @@ TEST(EvaporatedMass, AFailureStoresTheInputsReadButKeepsTheMass)
 {
     CalculationState state = markedState();
     EXPECT_THROW(calculateEvaporatedMass(state, {u"2"_s, u"3600"_s, u""_s, u"16"_s, u"1"_s}, comma),
-                 InputError);
+                 UserError);
     EXPECT_EQ(evaporation(state), (Values{2, 3600, unwritten, unwritten, unwritten, unwritten}));
     EXPECT_THROW(calculateEvaporatedMass(state, {u"2"_s, u"3600"_s, u"5"_s, u"-46"_s, u"1,5"_s}, comma),
-                 InputError);
+                 UserError);
     EXPECT_EQ(evaporation(state), (Values{2, 3600, 5, -46, 1.5, unwritten}));
     EXPECT_THROW(calculateEvaporatedMass(state, {u"1E300"_s, u"1E300"_s, u"5"_s, u"16"_s, u"1"_s}, comma),
-                 InputError);
+                 UserError);
     EXPECT_EQ(evaporation(state), (Values{1e300, 1e300, 5, 16, 1, unwritten}));
 }
 
@@ -188,7 +188,7 @@ TEST(GasRelease, PropaneApparatusAndHydrogenLineWorkedByHand)
     EXPECT_EQ(calculateGasRelease(noPipelines, comma).pipelineGas, 0);
 }
 
-TEST(GasRelease, AFieldThatIsNoAmountOrAnInfiniteResultIsAnInputError)
+TEST(GasRelease, AFieldThatIsNoAmountOrAnInfiniteResultIsAnUserError)
 {
     const std::pair<QString GasReleaseFields::*, const char*> fields[] = {
         {&GasReleaseFields::apparatusPressure, ""}, {&GasReleaseFields::apparatusVolume, "два"},
@@ -197,16 +197,16 @@ TEST(GasRelease, AFieldThatIsNoAmountOrAnInfiniteResultIsAnInputError)
     for (const auto& [field, typed] : fields) {
         GasReleaseFields release = propaneApparatus;
         release.*field = text(typed);
-        EXPECT_THROW(calculateGasRelease(release, comma), InputError) << typed;
+        EXPECT_THROW(calculateGasRelease(release, comma), UserError) << typed;
     }
     for (const auto& section : {std::pair{u""_s, u"10"_s}, {u"50"_s, u"-10"_s}}) {
         GasReleaseFields release = propaneApparatus;
         release.pipelines = {section};
-        EXPECT_THROW(calculateGasRelease(release, comma), InputError);
+        EXPECT_THROW(calculateGasRelease(release, comma), UserError);
     }
     GasReleaseFields huge = propaneApparatus;
     huge.apparatusPressure = huge.apparatusVolume = u"1E300"_s;
-    EXPECT_THROW(calculateGasRelease(huge, comma), InputError) << "an infinite volume";
+    EXPECT_THROW(calculateGasRelease(huge, comma), UserError) << "an infinite volume";
 }
 
 } // namespace

@@ -412,7 +412,7 @@ void PrintTo(const FailingCalculation& row, std::ostream* os)
 
 class CalculatorFailure : public CalculatorFlow, public testing::WithParamInterface<FailingCalculation> {};
 
-TEST_P(CalculatorFailure, ShowsTheInputErrorAndKeepsTheResult)
+TEST_P(CalculatorFailure, ShowsTheUserErrorAndKeepsTheResult)
 {
     const FailingCalculation& row = GetParam();
     glav.state.*row.result = 1.5;

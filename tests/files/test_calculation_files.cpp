@@ -145,12 +145,12 @@ TEST(CalculationFileWriting, RefusesANumberThatCouldNotBeReadBack)
     try {
         writeCalculationFile(state, commaLocale());
         FAIL() << "an infinite W was written";
-    } catch (const CalculationFileError& error) {
-        EXPECT_TRUE(error.reason().endsWith(u" W"_s)) << error.what();
+    } catch (const UserError& error) {
+        EXPECT_TRUE(error.message().endsWith(u" W"_s)) << error.what();
     }
     state = CalculationState();
     state.Qsg = std::nan("");
-    EXPECT_THROW(writeCalculationFile(state, dotLocale()), CalculationFileError);
+    EXPECT_THROW(writeCalculationFile(state, dotLocale()), UserError);
 }
 
 // What was written comes back rounded as the file keeps it, whichever locale wrote it.
@@ -205,8 +205,8 @@ TEST(CalculationFileReading, ExplainsWhyAFileIsRejected)
         try {
             readCalculationFile(bytes);
             ADD_FAILURE() << "accepted, though " << reason;
-        } catch (const CalculationFileError& error) {
-            EXPECT_TRUE(error.reason().contains(QString::fromUtf8(reason))) << error.what();
+        } catch (const UserError& error) {
+            EXPECT_TRUE(error.message().contains(QString::fromUtf8(reason))) << error.what();
         }
     }
 }

@@ -18,5 +18,6 @@ inline CalculationState calculatorResultsOfTheExample()
             .C = 237.088,
             .nC = 3,
             .nH = 6,
-            .nO = 1};
+            .nO = 1,
+            .substance = {}};
 }

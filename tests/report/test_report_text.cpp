@@ -1,6 +1,6 @@
 #include "failing_disk.h"
 #include "gas_release_section.h"
-#include "grand.h"
+#include "interpolation.h"
 #include "report_document.h"
 #include "report_sections.h"
 #include "windows1251.h"
@@ -193,13 +193,13 @@ TEST(ReportDocument, GoesWholeIntoTheFirstFolderThatTakesItOrNamesEveryFileThatF
     try {
         writeReportDocument(refusing, document);
         ADD_FAILURE() << "no folder could take the document";
-    } catch (const ReportFileError& error) {
+    } catch (const UserError& error) {
         for (const QString& folder : refusing)
-            EXPECT_TRUE(error.userMessage().contains(QDir::toNativeSeparators(documentIn(folder))));
+            EXPECT_TRUE(error.message().contains(QDir::toNativeSeparators(documentIn(folder))));
     }
     {
         FileSizeLimit limit(64);
-        EXPECT_THROW(writeReportDocument({good}, reportDocument(QString(100, u'ж'))), ReportFileError);
+        EXPECT_THROW(writeReportDocument({good}, reportDocument(QString(100, u'ж'))), UserError);
     }
     EXPECT_EQ(readAll(documentIn(good)), document) << "a cut document never replaces the last one";
     EXPECT_EQ(QDir(good).entryList(QDir::Files | QDir::Hidden), QStringList{u"proect.htm"_s});

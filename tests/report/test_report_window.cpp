@@ -1,7 +1,7 @@
 #include "example_state.h"
 #include "failing_disk.h"
 #include "glav.h"
-#include "grand.h"
+#include "interpolation.h"
 #include "report_browser.h"
 #include "report_document.h"
 #include "report_publisher.h"
@@ -129,7 +129,7 @@ TEST(ReportPublisher, AFailedWriteOpensNoWindow)
     QTemporaryDir folder;
     ReportPublisher publisher;
     publisher.setDocumentFolders({unwritableFolder(folder)});
-    EXPECT_THROW(publisher.PublishReport(u"x"_s), ReportFileError);
+    EXPECT_THROW(publisher.PublishReport(u"x"_s), UserError);
     EXPECT_EQ(publisher.window(), nullptr);
     EXPECT_EQ(openReportWindows(), 0);
 }

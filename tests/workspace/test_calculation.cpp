@@ -1,8 +1,8 @@
 #include "evaporation_coefficient.h"
 #include "excess_pressure.h"
 #include "glav.h"
-#include "grand.h"
-#include "input_error.h"
+#include "interpolation.h"
+#include "user_error.h"
 #include "numbers.h"
 #include "ventilation.h"
 #include "window_test.h"
@@ -65,7 +65,7 @@ TEST(RoomCalculation, AFailureKeepsWhatWasStoredAndLeavesThePressure)
                             &fields.stoichiometric, &fields.leakage};
         *texts[row.field] = QString::fromLatin1(row.text);
         CalculationState state = untouchedState();
-        EXPECT_THROW(calculateRoom(state, fields, comma), InputError);
+        EXPECT_THROW(calculateRoom(state, fields, comma), UserError);
         Values expected = exampleRoomValues;
         if (row.field < row.stored)
             expected[row.field] = parseNumber(*texts[row.field], comma);
@@ -86,15 +86,15 @@ TEST(OutdoorCalculation, GivesTheExampleReducedMassAndPressureAndNoPressureWitho
     EXPECT_EQ(state.EP, 0);
 }
 
-TEST(OutdoorCalculation, ANegativeOrOverflowingReducedMassIsAnInputError)
+TEST(OutdoorCalculation, ANegativeOrOverflowingReducedMassIsAnUserError)
 {
     CalculationState state = untouchedState();
-    EXPECT_THROW(calculateOutdoor(state, {u"101"_s, u"10"_s, u"0,1"_s, u"-45,2"_s}, comma), InputError);
+    EXPECT_THROW(calculateOutdoor(state, {u"101"_s, u"10"_s, u"0,1"_s, u"-45,2"_s}, comma), UserError);
     EXPECT_EQ(state.Qsg, -45.2);
     EXPECT_NEAR(state.Mpr, -10, 1e-12) << "stored; only its fractional power fails";
     EXPECT_EQ(state.EP, untouched);
     state = untouchedState();
-    EXPECT_THROW(calculateOutdoor(state, {u"101"_s, u"1E300"_s, u"1E10"_s, u"45,2"_s}, comma), InputError);
+    EXPECT_THROW(calculateOutdoor(state, {u"101"_s, u"1E300"_s, u"1E10"_s, u"45,2"_s}, comma), UserError);
     EXPECT_EQ(state.Mpr, untouched);
     EXPECT_EQ(state.EP, untouched);
 }
@@ -159,7 +159,7 @@ TEST(VentilationCalculation, AFailureStopsAtTheFailingStep)
         EXPECT_THROW(
             calculateVentilation(
                 state, {QString::fromLatin1(row.airChanges), QString::fromLatin1(row.length)}, comma),
-            InputError);
+            UserError);
         const double steps[] = {state.n, state.L,    state.U,  state.nu,
                                 state.W, state.Mass, state.EP, state.Vvent};
         for (int i = 0; i < 8; ++i) {
@@ -185,7 +185,7 @@ TEST(EvaporationCoefficient, FollowsTheTableOfTheCodeOfPractice)
     for (const Row& row : rows)
         EXPECT_NEAR(evaporationCoefficient(row.speed, row.temperature), row.coefficient, 1e-14)
             << row.speed << " m/s, " << row.temperature << " C";
-    EXPECT_THROW(evaporationCoefficient(-0.01, 20), InputError);
+    EXPECT_THROW(evaporationCoefficient(-0.01, 20), UserError);
 }
 
 // The handlers of the main window, driven through its controls.
@@ -203,7 +203,7 @@ class MainWindowCalculation : public testing::Test {
     {
         type({{"Text1", "10"}, {"Text3", freeVolume}, {"Text4", "2"}, {"Text5", "4"}});
     }
-    static void expectInputErrorBoxes(const DialogRecorder& dialogs, std::size_t count)
+    static void expectUserErrorBoxes(const DialogRecorder& dialogs, std::size_t count)
     {
         ASSERT_EQ(dialogs.seen.size(), count);
         for (const SeenDialog& box : dialogs.seen) {
@@ -242,7 +242,7 @@ TEST_F(MainWindowCalculation, NeitherBoxSetChangesNothingAndAGreyedBoxRunsNoBran
     EXPECT_TRUE(QFile::exists(documentPath())) << "the report is published as it stands";
 }
 
-TEST_F(MainWindowCalculation, AnInputErrorKeepsWhatWasStoredAndPublishesNothing)
+TEST_F(MainWindowCalculation, AnUserErrorKeepsWhatWasStoredAndPublishesNothing)
 {
     typeRoom("");
     DialogRecorder dialogs;
@@ -250,7 +250,7 @@ TEST_F(MainWindowCalculation, AnInputErrorKeepsWhatWasStoredAndPublishesNothing)
     EXPECT_EQ(roomValues(glav.state), (Values{900, 101, 10, 0.3, 0, 0, 0, 0}));
     type({{"Text3", "100"}, {"Text5", "0"}}); // a concentration of zero divides by zero
     clickButton(&glav, u"Command1"_s);
-    expectInputErrorBoxes(dialogs, 2);
+    expectUserErrorBoxes(dialogs, 2);
     EXPECT_EQ(roomValues(glav.state), (Values{900, 101, 10, 0.3, 100, 2, 0, 3}));
     EXPECT_EQ(glav.state.EP, 0);
     EXPECT_TRUE(glav.state.out.isEmpty());
@@ -267,7 +267,7 @@ TEST_F(MainWindowCalculation, VentilationNeedsTheRoomAndShowsPressureAndCapacity
     {
         DialogRecorder dialogs;
         clickButton(&glav, u"Command6"_s);
-        expectInputErrorBoxes(dialogs, 1);
+        expectUserErrorBoxes(dialogs, 1);
     }
     EXPECT_NEAR(glav.state.Mass, 0.771732, 1e-6) << "stored before the room was found missing";
     EXPECT_EQ(glav.state.Vvent, 0);

@@ -8,8 +8,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,11 +20,11 @@ namespace {
 
 // Notes the first paint of any widget inside the window with the given objectName.
 class PaintWatcher : public QObject {
-public:
+  public:
     explicit PaintWatcher(QString windowName) : windowName_(std::move(windowName)) {}
     bool painted = false;
 
-protected:
+  protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
         if (event->type() == QEvent::Paint) {
@@ -35,7 +35,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     QString windowName_;
 };
 

@@ -1,7 +1,7 @@
 #include "calculation_file.h"
 
-#include "user_error.h"
 #include "numbers.h"
+#include "user_error.h"
 
 #include <cmath>
 #include <cstring>
@@ -44,10 +44,11 @@ QByteArray numberLine(const CalculationState& state, const CalculationFileValue&
         [&](auto member) {
             const auto number = state.*member;
             if (!std::isfinite(number))
-                throw UserError(QStringLiteral("в расчете нет числового значения %1")
-                                               .arg(QLatin1String(value.name)));
+                throw UserError(
+                    QStringLiteral("в расчете нет числового значения %1").arg(QLatin1String(value.name)));
             // The sign's place holds a blank for a value that is not negative.
-            const QString text = (number < 0 ? QString() : QStringLiteral(" ")) + formatNumber(number, locale);
+            const QString text =
+                (number < 0 ? QString() : QStringLiteral(" ")) + formatNumber(number, locale);
             return QString(text + u' ').toLatin1();
         },
         value.member);
@@ -123,18 +124,17 @@ void checkRange(double number, const CalculationFileValue& value, int lineNumber
     const bool single = std::holds_alternative<Member<float>>(value.member);
     if (single && std::fabs(number) > double(std::numeric_limits<float>::max()))
         throw UserError(QStringLiteral("в строке %1 число %2 слишком велико для величины %3")
-                                       .arg(lineNumber)
-                                       .arg(formatNumber(number, QLocale::c()), QLatin1String(value.name)));
+                            .arg(lineNumber)
+                            .arg(formatNumber(number, QLocale::c()), QLatin1String(value.name)));
 }
 
 UserError cutAfter(const FileLines& lines)
 {
     if (lines.complete.isEmpty())
         return UserError(QStringLiteral("файл обрывается в первой строке"));
-    return UserError(
-        QStringLiteral("файл обрывается после строки %1, а в файле расчета %2 строки")
-            .arg(lines.complete.size())
-            .arg(lastLine));
+    return UserError(QStringLiteral("файл обрывается после строки %1, а в файле расчета %2 строки")
+                         .arg(lines.complete.size())
+                         .arg(lastLine));
 }
 
 // Blank lines after the last number are harmless (an editor may add them); anything else means the
@@ -150,9 +150,15 @@ void checkNothingFollows(const FileLines& lines)
 
 } // namespace
 
-const std::array<CalculationFileValue, calculationFileNumberCount>& calculationFileValues() { return fileValues; }
+const std::array<CalculationFileValue, calculationFileNumberCount>& calculationFileValues()
+{
+    return fileValues;
+}
 
-const char* calculationFileIdentification() { return identificationLine; }
+const char* calculationFileIdentification()
+{
+    return identificationLine;
+}
 
 QByteArray writeCalculationFile(const CalculationState& state, const QLocale& locale)
 {
@@ -171,7 +177,7 @@ CalculationFileContents readCalculationFile(const QByteArray& bytes)
     const QByteArray first = lines.complete.isEmpty() ? lines.unterminated : lines.complete.first();
     if (first != identificationLine)
         throw UserError(QStringLiteral("это не файл расчета: его первая строка не «%1»")
-                                       .arg(QLatin1String(identificationLine)));
+                            .arg(QLatin1String(identificationLine)));
     if (lines.complete.size() < lastLine)
         throw cutAfter(lines);
     CalculationFileContents contents;

@@ -34,8 +34,8 @@ struct CalculationState {
     double A = 0;     // Antoine constants
     double B = 0;
     double C = 0;
-    double T1 = 37;   // design air temperature, degrees C
-    double nC = 0;    // numbers of carbon, hydrogen, oxygen and halogen atoms
+    double T1 = 37; // design air temperature, degrees C
+    double nC = 0;  // numbers of carbon, hydrogen, oxygen and halogen atoms
     double nH = 0;
     double nO = 0;
     double nX = 0;

@@ -1,8 +1,8 @@
 #include "calculator_formulas.h"
 
 #include "checked.h"
-#include "user_error.h"
 #include "numbers.h"
+#include "user_error.h"
 
 #include <cmath>
 #include <cstdint>

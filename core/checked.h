@@ -22,6 +22,12 @@ inline double checkedDivide(double numerator, double denominator)
     return checked(numerator / denominator);
 }
 
-inline double checkedPower(double base, double exponent) { return checked(std::pow(base, exponent)); }
+inline double checkedPower(double base, double exponent)
+{
+    return checked(std::pow(base, exponent));
+}
 
-inline double checkedSqrt(double value) { return checked(std::sqrt(value)); }
+inline double checkedSqrt(double value)
+{
+    return checked(std::sqrt(value));
+}

@@ -1,8 +1,8 @@
 #include "gas_release.h"
 
 #include "checked.h"
-#include "user_error.h"
 #include "numbers.h"
+#include "user_error.h"
 
 #include <numbers>
 

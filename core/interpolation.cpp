@@ -2,7 +2,6 @@
 
 #include "checked.h"
 
-
 double Interpolate(double x1, double x2, double x, double y1, double y2)
 {
     const double dy = checked(y2 - y1);

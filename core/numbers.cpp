@@ -8,7 +8,10 @@
 
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Rewrites the text as plain ASCII "[-]digits[.digits][e[-]digits]" or returns an empty string
 // when it is not a number of the accepted form.
@@ -64,8 +67,8 @@ QString formatMagnitude(double value, int digits, int exponentFrom, const QStrin
 {
     // std::to_chars writes the same text whatever the C library's locale, unlike printf.
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                                       digits - 1);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
     const std::string text(buffer, written.ptr);
     const auto e = text.find('e');
     int exponent = 0;
@@ -129,6 +132,12 @@ double parseNumber(const QString& text, const QLocale& locale)
     return value;
 }
 
-QString formatNumber(double value, const QLocale& locale) { return format(value, 15, 15, locale); }
+QString formatNumber(double value, const QLocale& locale)
+{
+    return format(value, 15, 15, locale);
+}
 
-QString formatNumber(float value, const QLocale& locale) { return format(value, 7, 7, locale); }
+QString formatNumber(float value, const QLocale& locale)
+{
+    return format(value, 7, 7, locale);
+}

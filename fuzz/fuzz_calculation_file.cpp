@@ -11,8 +11,8 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -47,7 +47,8 @@ bool sameNumber(QByteArray line, double read)
     const char* last = text.data() + text.size();
     const auto [end, error] = std::from_chars(text.data(), last, value);
     // A number too small for a double reads as zero.
-    const bool underflow = error == std::errc::result_out_of_range && (text.find("e-") != std::string::npos || text.find("E-") != std::string::npos);
+    const bool underflow = error == std::errc::result_out_of_range
+                           && (text.find("e-") != std::string::npos || text.find("E-") != std::string::npos);
     if (underflow)
         value = 0;
     return end == last && (error == std::errc() || underflow) && std::isfinite(read) && value == read;

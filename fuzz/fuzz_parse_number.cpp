@@ -4,8 +4,8 @@
 // number may instead read back as its direct neighbour: seven significant digits cannot tell some
 // singles apart (1.0000001E+28 is one), and that is the only exception.
 
-#include "user_error.h"
 #include "numbers.h"
+#include "user_error.h"
 
 #include <QLocale>
 #include <QString>
@@ -42,8 +42,8 @@ void check(const QString& text, const QLocale& locale)
     const float single = fitsASingle ? float(value) : 0.0f;
     const QString shownSingle = formatNumber(single, locale);
     const float readBack = float(parseNumber(shownSingle, locale));
-    const bool neighbour = readBack == std::nextafter(single, std::numeric_limits<float>::infinity()) ||
-                           readBack == std::nextafter(single, -std::numeric_limits<float>::infinity());
+    const bool neighbour = readBack == std::nextafter(single, std::numeric_limits<float>::infinity())
+                           || readBack == std::nextafter(single, -std::numeric_limits<float>::infinity());
     require(formatNumber(readBack, locale) == shownSingle || neighbour, "shown single does not read back");
 }
 

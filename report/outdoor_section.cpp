@@ -12,13 +12,13 @@ QString outdoorSection(const CalculationState& s, const QLocale& locale, const S
     // 1.4 Reduced mass.
     out += QStringLiteral("<p><h4>1.4 Расчет приведенной массы осуществляется по формуле:</h4>");
     out += QStringLiteral("<p><center>Mпр = Qсг /Q0 * m * Z</center>");
-    out += QStringLiteral("<p>где Qсг - удельная теплота сгорания газа или пара, МДж/кг, равное ") %
-           number(s.Qsg) % QStringLiteral(" МДж/кг;");
+    out += QStringLiteral("<p>где Qсг - удельная теплота сгорания газа или пара, МДж/кг, равное ")
+           % number(s.Qsg) % QStringLiteral(" МДж/кг;");
     out += QStringLiteral("<p>Q0 - константа равная 4,52 МДж/кг;");
-    out += QStringLiteral("<p>m - масса паров жидкости или газа, кг, равная ") % number(s.Em) %
-           QStringLiteral(" кг;");
-    out += QStringLiteral("<p>Z - коэффициент участия горючего во взрыве, Z = ") % number(s.Z) %
-           QStringLiteral(".");
+    out += QStringLiteral("<p>m - масса паров жидкости или газа, кг, равная ") % number(s.Em)
+           % QStringLiteral(" кг;");
+    out += QStringLiteral("<p>Z - коэффициент участия горючего во взрыве, Z = ") % number(s.Z)
+           % QStringLiteral(".");
     out += QStringLiteral("<p><p>После подстановки имеющихся значений имеем:");
     out += QStringLiteral("<p>Мпр = ") % number(s.Mpr) % QStringLiteral(" кг.");
 
@@ -29,8 +29,8 @@ QString outdoorSection(const CalculationState& s, const QLocale& locale, const S
                           "3Мпр<sup>0,66</sup>/r<sup>2</sup> + 5Мпр/r<sup>3</sup>) , кПа  (1)</center>");
     out += QStringLiteral("<p>Ро - начальное давление (допускается принимать 101 кПа);");
     out += QStringLiteral("<p>Мпр - приведенная масса жидкости, испарившейся с поверхности розлива, "
-                          "равная ") %
-           number(s.Mpr) % QStringLiteral("кг;");
+                          "равная ")
+           % number(s.Mpr) % QStringLiteral("кг;");
     out += QStringLiteral("<p>r - расстояние от геометрического центра газопаровоздушного облака, равное "
                           "30 м.");
     out += QStringLiteral("<p><p>После подстановки имеющихся значений имеем:");

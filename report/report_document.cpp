@@ -19,8 +19,8 @@ bool replaceWhole(const QString& path, const QByteArray& document)
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     if (!file.open() || file.write(document) != document.size() || !file.flush())
         return false;
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                        | QFileDevice::ReadOther);
     if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
         return false;
     file.setAutoRemove(false);

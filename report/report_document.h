@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-
 // The file name of the report document. Every publication replaces the one file.
 QString reportDocumentName();
 

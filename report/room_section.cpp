@@ -16,9 +16,9 @@ QString roomSection(const CalculationState& s, const QLocale& locale, const Sect
     out += QStringLiteral("<p>где В = nC + (nH-nX)/4 - nO/2 - стехиометрический коэффициент кислорода в "
                           "реакции горения;");
     out += QStringLiteral("<p>nC, nH, nO, nX - число атомов С, Н, О и галоидов в молекуле горючего, "
-                          "равных: nC=") %
-           number(s.nC) % QStringLiteral(", nH=") % number(s.nH) % QStringLiteral(", nO=") % number(s.nO) %
-           QStringLiteral(", nX=") % number(s.nX);
+                          "равных: nC=")
+           % number(s.nC) % QStringLiteral(", nH=") % number(s.nH) % QStringLiteral(", nO=") % number(s.nO)
+           % QStringLiteral(", nX=") % number(s.nX);
     out += QStringLiteral("<p><p>После подстановки имеющихся значений имеем:");
     out += QStringLiteral("<p>Ccт = ") % number(s.Cst) % QStringLiteral("%");
 
@@ -31,16 +31,16 @@ QString roomSection(const CalculationState& s, const QLocale& locale, const Sect
                           "или паровоздушной смеси в замкнутом объеме (при отсутствии данных принимается "
                           "равным 900 кПа);");
     out += QStringLiteral("<p>Ро - начальное давление (допускается принимать 101 кПа);");
-    out += QStringLiteral("<p>m - масса жидкости, испарившейся с поверхности розлива, равно ") %
-           number(s.Mass) % QStringLiteral("кг;");
+    out += QStringLiteral("<p>m - масса жидкости, испарившейся с поверхности розлива, равно ")
+           % number(s.Mass) % QStringLiteral("кг;");
     out += QStringLiteral("<p>Z - коэффициент участия горючего во взрыве, принимается по табл. 2 НПБ "
                           "105-03;");
-    out += QStringLiteral("<p>Vсв - свободный объем помещения, равный ") % number(s.Vsv) %
-           QStringLiteral(" м<sup>3</sup>;");
-    out += QStringLiteral("<p>Рг.п. - плотность газа или пара при расчетной температуре ") % number(s.pgp) %
-           QStringLiteral("кг/м<sup>3</sup>;");
-    out += QStringLiteral("<p>Cст - стехиометрическая концентрация ГГ или паров ЛВЖ, равная ") %
-           number(s.Cst) % QStringLiteral("%;");
+    out += QStringLiteral("<p>Vсв - свободный объем помещения, равный ") % number(s.Vsv)
+           % QStringLiteral(" м<sup>3</sup>;");
+    out += QStringLiteral("<p>Рг.п. - плотность газа или пара при расчетной температуре ") % number(s.pgp)
+           % QStringLiteral("кг/м<sup>3</sup>;");
+    out += QStringLiteral("<p>Cст - стехиометрическая концентрация ГГ или паров ЛВЖ, равная ") % number(s.Cst)
+           % QStringLiteral("%;");
     out += QStringLiteral("<p>Кн - коэффициент допускающий негерметичность помещения и неадиабатичность "
                           "процесса горения (принимается равным 3).");
     out += QStringLiteral("<p><p>После подстановки имеющихся значений имеем:");

@@ -12,11 +12,11 @@ QString ventilationSection(const CalculationState& s, const QLocale& locale)
     out += QStringLiteral("<p><h4>1.6 Расчет аварийной вентиляции при пересчете на категорию В1.</h4>");
     out += QStringLiteral("<p>Принимаем кратность воздухообмена равной ") % number(s.n) % QStringLiteral(";");
     out += QStringLiteral("<p>Наибольшая длина помещения равна ") % number(s.L) % QStringLiteral("м;");
-    out += QStringLiteral("<p>Скорость воздушного потока U = n * L / 3600 равна ") % number(s.U) %
-           QStringLiteral("м/c;");
+    out += QStringLiteral("<p>Скорость воздушного потока U = n * L / 3600 равна ") % number(s.U)
+           % QStringLiteral("м/c;");
     out += QStringLiteral("<p>По найденному коэффициенту U определяем коэффициент nu (табл. 3 НПБ "
-                          "105-03), n=") %
-           number(s.nu) % QStringLiteral(";");
+                          "105-03), n=")
+           % number(s.nu) % QStringLiteral(";");
 
     // Evaporation intensity and the vapour that remains with the ventilation running.
     out += QStringLiteral("<p>Определяем интенсивность испарения W = 10<sup>-6 * nu * Pн * "
@@ -38,8 +38,8 @@ QString ventilationSection(const CalculationState& s, const QLocale& locale)
     out += QStringLiteral("<p>Производительность вентиляционной установки определяется по формуле:");
     out += QStringLiteral("<p>Qвент = n * Vсв, м<sup>3</sup>/час;");
     out += QStringLiteral("<p>где n  - кратность воздухообмена; n=") % number(s.n) % QStringLiteral(" крат;");
-    out += QStringLiteral("<p>Vсв - свободный объем помещения, равный ") % number(s.Vsv) %
-           QStringLiteral(" м<sup>3</sup>.");
+    out += QStringLiteral("<p>Vсв - свободный объем помещения, равный ") % number(s.Vsv)
+           % QStringLiteral(" м<sup>3</sup>.");
     out += QStringLiteral("<p><p>После подстановки имеющихся значений имеем:");
     out += QStringLiteral("<p>Qвент = ") % number(s.Vvent) % QStringLiteral("м<sup>3</sup>/час.");
     return out;

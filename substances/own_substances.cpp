@@ -82,7 +82,7 @@ void saveOwnSubstances(const QString& path, const std::vector<Substance>& rows)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
         || !file.commit())
         throw UserError(QStringLiteral("Файл собственных веществ ") + QDir::toNativeSeparators(path)
-                                 + QStringLiteral(" не записан: ") + file.errorString());
+                        + QStringLiteral(" не записан: ") + file.errorString());
 }
 
 std::vector<Substance> knownSubstances()

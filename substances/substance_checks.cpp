@@ -1,8 +1,8 @@
 #include "substance_checks.h"
 
 #include "calculator_formulas.h"
-#include "user_error.h"
 #include "substance_search.h"
+#include "user_error.h"
 
 #include <QRegularExpression>
 

@@ -58,6 +58,7 @@ QString columnDescription(int column)
 }
 
 SubstanceProblem::SubstanceProblem(int column, const QString& reason)
-    : UserError(QStringLiteral("Поле «") + columnName(column) + QStringLiteral("»: ") + reason), column_(column)
+    : UserError(QStringLiteral("Поле «") + columnName(column) + QStringLiteral("»: ") + reason),
+      column_(column)
 {
 }

@@ -1,8 +1,8 @@
 #include "substance_table.h"
 
-#include "user_error.h"
 #include "numbers.h"
 #include "substance_checks.h"
+#include "user_error.h"
 
 #include <QFile>
 

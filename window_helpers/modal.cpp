@@ -20,7 +20,10 @@ int execModal(QDialog& dialog)
     return dialog.exec();
 }
 
-void setModalHandler(ModalHandler newHandler) { handler() = std::move(newHandler); }
+void setModalHandler(ModalHandler newHandler)
+{
+    handler() = std::move(newHandler);
+}
 
 void showMessage(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text)
 {

@@ -1,7 +1,7 @@
 #include "calculator_formulas.h"
 #include "gas_release.h"
-#include "user_error.h"
 #include "numbers.h"
+#include "user_error.h"
 #include "window_test.h"
 
 #include <cmath>
@@ -167,10 +167,10 @@ TEST(EvaporatedMass, AFailureStoresTheInputsReadButKeepsTheMass)
 // hand (300 s), one 50 mm section of 10 m at 500 kPa: Va = 10, V1т = 1,5, V2т = 0,01π * 500 * 0,025² * 10
 // = 0,03125π m3, m = 11,5981748 * 1,73 = 20,0648 kg. A hydrogen line without an apparatus, 0,01 m3/s shut
 // off automatically (120 s), 40 m of 25 mm and 10 m of 15 mm at 600 kPa: V2т = 6π * 0,0068125 = 0,040875π.
-const GasReleaseFields propaneApparatus{u"500"_s, u"2"_s, u"0,005"_s, u"300"_s, u"500"_s, {{u"50"_s, u"10"_s}},
-                                        u"1,73"_s};
-const GasReleaseFields hydrogenLine{u"0"_s, u"0"_s,  u"0,01"_s, u"120"_s, u"600"_s,
-                                    {{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}}, u"0,0792"_s};
+const GasReleaseFields propaneApparatus{
+    u"500"_s, u"2"_s, u"0,005"_s, u"300"_s, u"500"_s, {{u"50"_s, u"10"_s}}, u"1,73"_s};
+const GasReleaseFields hydrogenLine{
+    u"0"_s, u"0"_s, u"0,01"_s, u"120"_s, u"600"_s, {{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}}, u"0,0792"_s};
 
 TEST(GasRelease, PropaneApparatusAndHydrogenLineWorkedByHand)
 {
@@ -191,8 +191,10 @@ TEST(GasRelease, PropaneApparatusAndHydrogenLineWorkedByHand)
 TEST(GasRelease, AFieldThatIsNoAmountOrAnInfiniteResultIsAnUserError)
 {
     const std::pair<QString GasReleaseFields::*, const char*> fields[] = {
-        {&GasReleaseFields::apparatusPressure, ""}, {&GasReleaseFields::apparatusVolume, "два"},
-        {&GasReleaseFields::flowRate, "-0,005"},    {&GasReleaseFields::density, "1,73 кг"},
+        {&GasReleaseFields::apparatusPressure, ""},
+        {&GasReleaseFields::apparatusVolume, "два"},
+        {&GasReleaseFields::flowRate, "-0,005"},
+        {&GasReleaseFields::density, "1,73 кг"},
         {&GasReleaseFields::shutOffTime, "1E400"}};
     for (const auto& [field, typed] : fields) {
         GasReleaseFields release = propaneApparatus;

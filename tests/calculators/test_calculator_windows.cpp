@@ -2,9 +2,9 @@
 #include "gas_release_section.h"
 #include "glav.h"
 #include "massjid.h"
-#include "report_sections.h"
 #include "plotn.h"
 #include "plpar.h"
+#include "report_sections.h"
 #include "steh.h"
 #include "window_test.h"
 
@@ -337,13 +337,18 @@ TEST_F(CalculatorFlow, GasWindowAppliesItsMassAndTheReportDerivesItWhileTheMassS
     EXPECT_EQ(gas->windowTitle(), u"Расчет массы горючего газа"_s);
     for (const QLineEdit* field : gas->findChildren<QLineEdit*>())
         EXPECT_TRUE(field->parentWidget()->rect().contains(field->geometry()) && !field->toolTip().isEmpty());
-    EXPECT_EQ(QStringList({text(gas, "density"), text(gas, "shutOffTime")}), QStringList({u"0,0792"_s, u"120"_s}));
+    EXPECT_EQ(QStringList({text(gas, "density"), text(gas, "shutOffTime")}),
+              QStringList({u"0,0792"_s, u"120"_s}));
     click(gas, "manualShutOff");
     EXPECT_EQ(text(gas, "shutOffTime"), u"300"_s);
     click(gas, "automaticShutOff");
-    type(gas, {{"apparatusPressure", "0"}, {"apparatusVolume", "0"}, {"flowRate", "0,01"}, {"pipelinePressure", "600"}});
+    type(gas, {{"apparatusPressure", "0"},
+               {"apparatusVolume", "0"},
+               {"flowRate", "0,01"},
+               {"pipelinePressure", "600"}});
     auto* table = child<QTableWidget>(gas, u"pipelines"_s);
-    for (const auto& [diameter, length] : {std::pair{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}, {u"1"_s, u""_s}}) {
+    for (const auto& [diameter, length] :
+         {std::pair{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}, {u"1"_s, u""_s}}) {
         click(gas, "addPipeline");
         table->item(table->rowCount() - 1, 0)->setText(diameter);
         table->item(table->rowCount() - 1, 1)->setText(length);
@@ -374,8 +379,8 @@ TEST_F(CalculatorFlow, GasWindowAppliesItsMassAndTheReportDerivesItWhileTheMassS
     typeInto(&glav, u"Text4"_s, u"0,0792"_s);
     typeInto(&glav, u"Text5"_s, u"29,59"_s);
     click(&glav, "Command1");
-    const GasReleaseFields typed{u"0"_s, u"0"_s, u"0,01"_s, u"120"_s, u"600"_s,
-                                 {{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}}, u"0,0792"_s};
+    const GasReleaseFields typed{
+        u"0"_s, u"0"_s, u"0,01"_s, u"120"_s, u"600"_s, {{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}}, u"0,0792"_s};
     const QString derivation = gasReleaseSubsection(calculateGasRelease(typed, commaLocale()), commaLocale());
     EXPECT_EQ(glav.state.out, roomSection(glav.state, commaLocale(), {{}, derivation}));
     typeInto(&glav, u"Text1"_s, u"0,1052"_s);

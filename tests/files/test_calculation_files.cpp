@@ -382,8 +382,9 @@ std::string nameOf(const testing::TestParamInfo<SaveFailure>& info)
 }
 
 INSTANTIATE_TEST_SUITE_P(FileMenu, UnwritableFile,
-                         testing::Values(SaveFailure::NameTooLongForATemporaryFile, SaveFailure::FileSizeLimit,
-                                         SaveFailure::FullDisk, SaveFailure::ReadOnlyFolder),
+                         testing::Values(SaveFailure::NameTooLongForATemporaryFile,
+                                         SaveFailure::FileSizeLimit, SaveFailure::FullDisk,
+                                         SaveFailure::ReadOnlyFolder),
                          nameOf);
 
 TEST_F(FileMenu, SaveAndReopenInAnotherLocaleRestoresEveryNumberAndShowsSome)

@@ -127,21 +127,23 @@ TEST(ReportSections, OutdoorSectionPrintsTheEvaporatedMassNotTheMassOfTheRoom)
 // The propane apparatus of the calculator tests, derived step by step; Greek letters as entities.
 TEST(ReportSections, GasReleaseSubsectionDerivesTheMassFromTheApparatusAndItsPipelines)
 {
-    GasReleaseFields propane{u"500"_s, u"2"_s, u"0,005"_s, u"300"_s, u"500"_s, {{u"50"_s, u"10"_s}}, u"1,73"_s};
-    EXPECT_EQ(gasReleaseSubsection(calculateGasRelease(propane, comma), comma),
-              u"<p><h4>1.3.1 Расчет массы горючего газа, вышедшего из аппарата и трубопроводов, осуществляется "
-              "по формулам А.6 - А.10 СП 12.13130.2009:</h4><p><center>m = (Vа + V1т + V2т) * &rho;г</center>"
-              "<p>где Vа = 0,01 * P1 * V - объем газа, вышедшего из аппарата, м<sup>3</sup>;"
-              "<p>P1 - давление в аппарате, равное 500кПа;<p>V - объем аппарата, равный 2 м<sup>3</sup>;"
-              "<p>V1т = q * T - объем газа, вышедшего из трубопровода до его отключения, м<sup>3</sup>;"
-              "<p>q - расход газа, равный 0,005 м<sup>3</sup>/с;"
-              "<p>T - расчетное время отключения трубопровода, равное 300с;"
-              "<p>V2т = 0,01 * &pi; * P2 * &Sigma; r<sup>2</sup> * L - объем газа, вышедшего из трубопроводов "
-              "после их отключения, м<sup>3</sup>;<p>P2 - максимальное давление в трубопроводе, равное 500кПа;"
-              "<p>r, L - внутренний радиус (половина внутреннего диаметра d) и длина участков трубопроводов: "
-              "d=50мм, L=10м;<p>&rho;г - плотность газа при расчетной температуре, равная 1,73кг/м<sup>3</sup>."
-              "<p><p>После подстановки имеющихся значений имеем:<p>Vа = 10 м<sup>3</sup>; V1т = 1,5 м<sup>3</sup>; "
-              "V2т = 0,0981747704246811 м<sup>3</sup>;<p>m = 20,0648423528347кг"_s);
+    GasReleaseFields propane{u"500"_s, u"2"_s, u"0,005"_s, u"300"_s, u"500"_s, {{u"50"_s, u"10"_s}},
+                             u"1,73"_s};
+    EXPECT_EQ(
+        gasReleaseSubsection(calculateGasRelease(propane, comma), comma),
+        u"<p><h4>1.3.1 Расчет массы горючего газа, вышедшего из аппарата и трубопроводов, осуществляется "
+        "по формулам А.6 - А.10 СП 12.13130.2009:</h4><p><center>m = (Vа + V1т + V2т) * &rho;г</center>"
+        "<p>где Vа = 0,01 * P1 * V - объем газа, вышедшего из аппарата, м<sup>3</sup>;"
+        "<p>P1 - давление в аппарате, равное 500кПа;<p>V - объем аппарата, равный 2 м<sup>3</sup>;"
+        "<p>V1т = q * T - объем газа, вышедшего из трубопровода до его отключения, м<sup>3</sup>;"
+        "<p>q - расход газа, равный 0,005 м<sup>3</sup>/с;"
+        "<p>T - расчетное время отключения трубопровода, равное 300с;"
+        "<p>V2т = 0,01 * &pi; * P2 * &Sigma; r<sup>2</sup> * L - объем газа, вышедшего из трубопроводов "
+        "после их отключения, м<sup>3</sup>;<p>P2 - максимальное давление в трубопроводе, равное 500кПа;"
+        "<p>r, L - внутренний радиус (половина внутреннего диаметра d) и длина участков трубопроводов: "
+        "d=50мм, L=10м;<p>&rho;г - плотность газа при расчетной температуре, равная 1,73кг/м<sup>3</sup>."
+        "<p><p>После подстановки имеющихся значений имеем:<p>Vа = 10 м<sup>3</sup>; V1т = 1,5 м<sup>3</sup>; "
+        "V2т = 0,0981747704246811 м<sup>3</sup>;<p>m = 20,0648423528347кг"_s);
     propane.pipelines.clear();
     EXPECT_TRUE(gasReleaseSubsection(calculateGasRelease(propane, comma), comma)
                     .contains(u"участков трубопроводов: трубопроводов нет;<p>"_s));
@@ -172,7 +174,10 @@ TEST(ReportDocument, IsFourLinesEndedByCrLfInWindows1251WithoutAByteOrderMark)
     EXPECT_EQ(lines[2], QByteArray(200000, char(0xC6)) + '\r');
 }
 
-QString documentIn(const QString& folder) { return folder + u"/proect.htm"_s; }
+QString documentIn(const QString& folder)
+{
+    return folder + u"/proect.htm"_s;
+}
 
 // Each folder in turn: one that cannot be made, one with a folder in the way, a full one, one past a
 // file-size limit. The first that takes the whole document gets it; the others keep nothing.

@@ -62,8 +62,8 @@ QString rectText(const QRect& r)
 QString dumpWindow(const QWidget& window)
 {
     const QStringList tabs = tabOrder(window);
-    QStringList lines{window.objectName() + QStringLiteral(" | ") + window.windowTitle() + QStringLiteral(" | ") +
-                      rectText(QRect(QPoint(), window.size()))};
+    QStringList lines{window.objectName() + QStringLiteral(" | ") + window.windowTitle()
+                      + QStringLiteral(" | ") + rectText(QRect(QPoint(), window.size()))};
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         if (widget->objectName().isEmpty() || qobject_cast<const QMenu*>(widget))
             continue;
@@ -81,10 +81,10 @@ QString dumpWindow(const QWidget& window)
     for (const QMenu* menu : window.findChildren<QMenu*>()) {
         lines << QStringLiteral("menu ") + menu->objectName() + QStringLiteral(" | ") + menu->title();
         for (const QAction* action : menu->actions())
-            lines << (action->isSeparator() ? QStringLiteral("  -")
-                                            : QStringLiteral("  ") + action->objectName() + QStringLiteral(" | ") +
-                                                  action->text() + QStringLiteral(" | ") +
-                                                  action->shortcut().toString());
+            lines << (action->isSeparator()
+                          ? QStringLiteral("  -")
+                          : QStringLiteral("  ") + action->objectName() + QStringLiteral(" | ")
+                                + action->text() + QStringLiteral(" | ") + action->shortcut().toString());
     }
     return lines.join(u'\n') + u'\n';
 }
@@ -94,7 +94,8 @@ void expectWindowDump(const QWidget& window, const QString& expectedFile)
     const QByteArray dump = dumpWindow(window).toUtf8();
     QFile file(expectedFile);
     if (qEnvironmentVariableIntValue("OVERPRESSURE_UPDATE_DUMPS") == 1) {
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(dump) == dump.size()) << expectedFile.toStdString();
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(dump) == dump.size())
+            << expectedFile.toStdString();
         return;
     }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "no expected dump " << expectedFile.toStdString();

@@ -41,7 +41,10 @@ DialogRecorder::DialogRecorder()
     });
 }
 
-DialogRecorder::~DialogRecorder() { failOnUnexpectedDialogs(); }
+DialogRecorder::~DialogRecorder()
+{
+    failOnUnexpectedDialogs();
+}
 
 QWidget* topLevel(const QString& name)
 {

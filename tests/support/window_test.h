@@ -12,8 +12,14 @@
 
 class QFileDialog;
 
-inline QLocale commaLocale() { return QLocale(QLocale::Russian, QLocale::Russia); }
-inline QLocale dotLocale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+inline QLocale commaLocale()
+{
+    return QLocale(QLocale::Russian, QLocale::Russia);
+}
+inline QLocale dotLocale()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 // A dialog the program tried to show, as the user would have seen it.
 struct SeenDialog {
@@ -30,7 +36,7 @@ void failOnUnexpectedDialogs();
 // While alive, records every modal dialog and answers it: message boxes with OK, file dialogs
 // through `answerFileDialog` (by default they are cancelled).
 class DialogRecorder {
-public:
+  public:
     DialogRecorder();
     ~DialogRecorder();
     DialogRecorder(const DialogRecorder&) = delete;

@@ -18,7 +18,10 @@ bool activate(QWidget* window)
     return QTest::qWaitForWindowActive(window);
 }
 
-void key(Qt::Key pressed) { QTest::keyClick(QApplication::focusWidget(), pressed); }
+void key(Qt::Key pressed)
+{
+    QTest::keyClick(QApplication::focusWidget(), pressed);
+}
 
 // Presses Tab until the control has the focus; false when a whole round of the window misses it.
 bool tabTo(const QString& name)
@@ -98,7 +101,10 @@ struct KeyboardCase {
     const char* apply;
     const char* target; // the field of the opener that receives the result
 };
-void PrintTo(const KeyboardCase& row, std::ostream* os) { *os << row.window; }
+void PrintTo(const KeyboardCase& row, std::ostream* os)
+{
+    *os << row.window;
+}
 
 const KeyboardCase calculators[] = {
     {"Steh", "Glav.Command2", "Text1 Text2 Text3 Text4 Command2 Text5 Command1", "Text1=1 Text2=4", "Text5",
@@ -114,7 +120,7 @@ const KeyboardCase calculators[] = {
 } // namespace
 
 class CalculatorKeyboardUse : public testing::TestWithParam<KeyboardCase> {
-protected:
+  protected:
     void TearDown() override { flushDeletes(); }
     Glav glav{commaLocale()};
 };

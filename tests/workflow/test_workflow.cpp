@@ -16,18 +16,24 @@ struct RoomCase {
 // The user's own locale, as the program takes it: the C library's locale and QLocale() both come
 // from LANG/LC_ALL of the process. CTest runs this case once per real locale and says in
 // OVERPRESSURE_DECIMAL which decimal separator that locale has; elsewhere it is skipped.
-QLocale userLocale() { return QLocale(); }
+QLocale userLocale()
+{
+    return QLocale();
+}
 const char* userDecimal()
 {
     static const QByteArray decimal = qgetenv("OVERPRESSURE_DECIMAL");
     return decimal.constData();
 }
-void PrintTo(const RoomCase& room, std::ostream* os) { *os << room.name; }
+void PrintTo(const RoomCase& room, std::ostream* os)
+{
+    *os << room.name;
+}
 
 } // namespace
 
 class RoomWorkflow : public Workflow, public testing::WithParamInterface<RoomCase> {
-protected:
+  protected:
     QString expectedName(const char* stem, const char* extension) const
     {
         return QStringLiteral("%1_%2.%3").arg(latin(stem), latin(GetParam().files), latin(extension));
@@ -50,7 +56,8 @@ TEST_P(RoomWorkflow, RoomBelowCategoryAIsReassessedWithVentilationSavedAndCalcul
         if (*userDecimal() == 0)
             GTEST_SKIP() << "runs under a real locale from CTest";
         // The locale must really be generated on this machine, or the case proves nothing.
-        ASSERT_STREQ(std::localeconv()->decimal_point, std::string_view(userDecimal()) == "comma" ? "," : ".");
+        ASSERT_STREQ(std::localeconv()->decimal_point,
+                     std::string_view(userDecimal()) == "comma" ? "," : ".");
     }
     startProgram(GetParam().locale());
     typeMain("Text7=900 Text8=101 Text2=0,3 Text6=3 Text3=1000");

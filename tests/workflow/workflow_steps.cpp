@@ -112,7 +112,10 @@ void Workflow::typeMain(const char* typing)
         typeInto(&glav(), entry.section(u'=', 0, 0), entry.section(u'=', 1));
 }
 
-void Workflow::press(const char* button) { clickButton(&glav(), latin(button)); }
+void Workflow::press(const char* button)
+{
+    clickButton(&glav(), latin(button));
+}
 
 void Workflow::useFileMenu(const char* item, const QString& file)
 {
@@ -121,7 +124,10 @@ void Workflow::useFileMenu(const char* item, const QString& file)
     EXPECT_EQ(glav().windowTitle(), file);
 }
 
-QByteArray Workflow::reportDocument() const { return fileBytes(path("proect.htm")); }
+QByteArray Workflow::reportDocument() const
+{
+    return fileBytes(path("proect.htm"));
+}
 
 QByteArray Workflow::fileBytes(const QString& file)
 {

@@ -15,7 +15,10 @@
 // A field of a window and the text the user types into it.
 using Typed = std::pair<const char*, QString>;
 
-inline QString latin(const char* text) { return QString::fromLatin1(text); }
+inline QString latin(const char* text)
+{
+    return QString::fromLatin1(text);
+}
 
 // The open top-level window with this name; a closed one waiting for deletion does not count.
 QWidget* openWindow(const QString& name);
@@ -23,7 +26,7 @@ QWidget* openWindow(const QString& name);
 // One user working through a whole calculation: the program's windows are driven by their control
 // names, the report goes into a folder of the test's own, and file dialogs answer with files there.
 class Workflow : public testing::Test {
-protected:
+  protected:
     ~Workflow() override;
 
     // Starts the program: a new main window, shown, with its numbers in `locale`.
@@ -66,7 +69,7 @@ protected:
     // Message boxes seen so far; file dialogs are not counted.
     long messageBoxes() const;
 
-private:
+  private:
     QTemporaryDir folder_;
     QLocale locale_;
     std::unique_ptr<Glav> glav_;

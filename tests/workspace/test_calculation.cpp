@@ -2,8 +2,8 @@
 #include "excess_pressure.h"
 #include "glav.h"
 #include "interpolation.h"
-#include "user_error.h"
 #include "numbers.h"
+#include "user_error.h"
 #include "ventilation.h"
 #include "window_test.h"
 
@@ -117,7 +117,8 @@ TEST(VentilationCalculation, GivesTheWorkedExample)
     EXPECT_EQ((Values{state.n, state.L, state.Vvent}), (Values{8, 20, 800}));
     EXPECT_EQ(state.U, float(160.0 / 3600.0));
     EXPECT_NEAR(state.nu, 1.26667, 1e-5);
-    EXPECT_EQ(state.nu, Interpolate(0, 0.05, state.U, 1, 1.3)) << "at 37 C the table's first segment is that line";
+    EXPECT_EQ(state.nu, Interpolate(0, 0.05, state.U, 1, 1.3))
+        << "at 37 C the table's first segment is that line";
     EXPECT_NEAR(state.W, 0.000192933, 1e-9);
     EXPECT_EQ(state.Mass, double(state.W) * 3600 * 10 / 9) << "from the single-precision intensity";
     EXPECT_NEAR(state.Mass, 0.771732, 1e-6);
@@ -142,12 +143,8 @@ TEST(VentilationCalculation, AFailureStopsAtTheFailingStep)
         double molarMass;
         int stepsStored; // of n, L, U, nu, W, Mass, EP, Vvent
     };
-    const Row rows[] = {{"", "20", 58, 0},
-                        {"8", "20 m", 58, 1},
-                        {"8", "1E300", 58, 2},
-                        {"8", "20", -58, 4},
-                        {"-8", "20", 58, 3},
-                        {"-1", "0", 58, 6}};
+    const Row rows[] = {{"", "20", 58, 0},   {"8", "20 m", 58, 1}, {"8", "1E300", 58, 2},
+                        {"8", "20", -58, 4}, {"-8", "20", 58, 3},  {"-1", "0", 58, 6}};
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.airChanges << " " << row.length << " " << row.molarMass);
         CalculationState state = untouchedState();
@@ -178,9 +175,9 @@ TEST(EvaporationCoefficient, FollowsTheTableOfTheCodeOfPractice)
     struct Row {
         double speed, temperature, coefficient;
     };
-    const Row rows[] = {{0.1, 20, 2.4},   {0.5, 10, 6.6},        {1, 35, 4.6},  {0, 15, 1},
-                        {0.35, 20, 4.45}, {0.05, 35, 1.3},       {0.1, 25, 2.1}, {0.2, 12.5, 4.2},
-                        {0.15, 17.5, 3.075}, {2, 40, 4.6},       {1.5, 5, 10},  {0.5, -20, 6.6},
+    const Row rows[] = {{0.1, 20, 2.4},      {0.5, 10, 6.6},  {1, 35, 4.6},   {0, 15, 1},
+                        {0.35, 20, 4.45},    {0.05, 35, 1.3}, {0.1, 25, 2.1}, {0.2, 12.5, 4.2},
+                        {0.15, 17.5, 3.075}, {2, 40, 4.6},    {1.5, 5, 10},   {0.5, -20, 6.6},
                         {3, 25, 6.65}};
     for (const Row& row : rows)
         EXPECT_NEAR(evaporationCoefficient(row.speed, row.temperature), row.coefficient, 1e-14)

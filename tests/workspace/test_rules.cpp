@@ -1,6 +1,6 @@
 #include "interpolation.h"
-#include "user_error.h"
 #include "numbers.h"
+#include "user_error.h"
 #include "window_test.h"
 
 #include <QCoreApplication>

@@ -17,8 +17,10 @@
 // The gas window shows a hydrogen supply line of two sections, calculated.
 void fillGasExample(QWidget* window)
 {
-    const std::pair<const char*, const char*> texts[] = {{"apparatusPressure", "0"}, {"apparatusVolume", "0"},
-                                                         {"density", "0,0792"},      {"flowRate", "0,01"},
+    const std::pair<const char*, const char*> texts[] = {{"apparatusPressure", "0"},
+                                                         {"apparatusVolume", "0"},
+                                                         {"density", "0,0792"},
+                                                         {"flowRate", "0,01"},
                                                          {"pipelinePressure", "600"}};
     for (const auto& [name, text] : texts)
         window->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));

@@ -1,9 +1,9 @@
 #include "massgas.h"
 
 #include "form_layout.h"
-#include "user_error.h"
 #include "modal.h"
 #include "numbers.h"
+#include "user_error.h"
 
 #include <QGroupBox>
 #include <QHeaderView>

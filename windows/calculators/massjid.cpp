@@ -2,10 +2,10 @@
 
 #include "calculator_formulas.h"
 #include "form_layout.h"
-#include "user_error.h"
 #include "modal.h"
 #include "numbers.h"
 #include "plpar.h"
+#include "user_error.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -93,6 +93,12 @@ void Massjid::Command2_Click()
     }
 }
 
-void Massjid::Command3_Click() { openCalculator<Plpar>(this, Text2, state_, locale_); }
+void Massjid::Command3_Click()
+{
+    openCalculator<Plpar>(this, Text2, state_, locale_);
+}
 
-void Massjid::Command1_Click() { applyAndClose(Text6->text()); }
+void Massjid::Command1_Click()
+{
+    applyAndClose(Text6->text());
+}

@@ -15,15 +15,15 @@ class QPushButton;
 class Massjid : public CalculatorWindow {
     Q_OBJECT
 
-public:
+  public:
     Massjid(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale);
 
-private slots:
+  private slots:
     void Command2_Click(); // "Расчет"
     void Command3_Click(); // opens the vapour-pressure window
     void Command1_Click(); // "Применить"
 
-private:
+  private:
     void Form_Load();
     void buildControls();
 

@@ -2,9 +2,9 @@
 
 #include "calculator_formulas.h"
 #include "form_layout.h"
-#include "user_error.h"
 #include "modal.h"
 #include "numbers.h"
+#include "user_error.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -63,4 +63,7 @@ void Plotn::Command2_Click()
     }
 }
 
-void Plotn::Command1_Click() { applyAndClose(Text2->text()); }
+void Plotn::Command1_Click()
+{
+    applyAndClose(Text2->text());
+}

@@ -2,9 +2,9 @@
 
 #include "calculator_formulas.h"
 #include "form_layout.h"
-#include "user_error.h"
 #include "modal.h"
 #include "numbers.h"
+#include "user_error.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -75,4 +75,7 @@ void Plpar::Command1_Click()
     }
 }
 
-void Plpar::Command2_Click() { applyAndClose(Text5->text()); }
+void Plpar::Command2_Click()
+{
+    applyAndClose(Text5->text());
+}

@@ -14,14 +14,14 @@ class QPushButton;
 class Plpar : public CalculatorWindow {
     Q_OBJECT
 
-public:
+  public:
     Plpar(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale);
 
-private slots:
+  private slots:
     void Command1_Click(); // "Расчет"
     void Command2_Click(); // "Применить"
 
-private:
+  private:
     void Form_Load();
     void buildControls();
 

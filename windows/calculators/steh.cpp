@@ -2,9 +2,9 @@
 
 #include "calculator_formulas.h"
 #include "form_layout.h"
-#include "user_error.h"
 #include "modal.h"
 #include "numbers.h"
+#include "user_error.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -76,4 +76,7 @@ void Steh::Command2_Click()
     }
 }
 
-void Steh::Command1_Click() { applyAndClose(Text5->text()); }
+void Steh::Command1_Click()
+{
+    applyAndClose(Text5->text());
+}

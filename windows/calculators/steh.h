@@ -14,14 +14,14 @@ class QPushButton;
 class Steh : public CalculatorWindow {
     Q_OBJECT
 
-public:
+  public:
     Steh(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale);
 
-private slots:
+  private slots:
     void Command2_Click(); // "Расчет"
     void Command1_Click(); // "Применить"
 
-private:
+  private:
     void Form_Load();
     void buildControls();
 

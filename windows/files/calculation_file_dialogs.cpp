@@ -5,8 +5,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -61,8 +61,8 @@ QString saveFailure(const QSaveFile& file)
 void writeWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
-        file.error() == QFileDevice::NoError && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
+        && file.error() == QFileDevice::NoError && file.commit())
         return;
     const QString reason = saveFailure(file) + QStringLiteral(" (") + file.errorString() + u')';
     file.cancelWriting();

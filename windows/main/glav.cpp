@@ -4,7 +4,6 @@
 #include "excess_pressure.h"
 #include "form_layout.h"
 #include "gas_release_section.h"
-#include "user_error.h"
 #include "massgas.h"
 #include "massjid.h"
 #include "modal.h"
@@ -18,6 +17,7 @@
 #include "substance_choice.h"
 #include "substance_memory.h"
 #include "substances.h"
+#include "user_error.h"
 #include "ventilation.h"
 
 #include <QAction>
@@ -318,7 +318,8 @@ SectionAdditions Glav::reportAdditions() const
 {
     SectionAdditions additions;
     // The substance is named only while the state still holds the data it took from the table.
-    const std::vector<Substance> known = state.substance.isEmpty() ? std::vector<Substance>{} : knownSubstances();
+    const std::vector<Substance> known =
+        state.substance.isEmpty() ? std::vector<Substance>{} : knownSubstances();
     if (const Substance* chosen = chosenSubstance(state, known))
         additions.afterTitle = substanceReportLine(*chosen);
     // The derivation belongs to the report only while the mass field holds the mass the gas window wrote.

@@ -23,7 +23,7 @@ class QPushButton;
 class Glav : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // `locale` gives the decimal separator of every field, report line and file line.
     explicit Glav(const QLocale& locale = QLocale());
 
@@ -46,7 +46,7 @@ public:
     void result2();
     void result3();
 
-private slots:
+  private slots:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -60,10 +60,10 @@ private slots:
     void gasmass_Click();
     void substances_Click();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void buildSourceDataGroup();
     void buildVentilationGroup();

@@ -8,7 +8,7 @@
 class ReportBrowser : public QTextBrowser {
     Q_OBJECT
 
-public:
+  public:
     explicit ReportBrowser(QWidget* parent = nullptr);
 
     // Shows the report document `document`, the bytes just written to `path`. The viewer never
@@ -19,7 +19,7 @@ public:
     const QString& location() const { return location_; }
     const QByteArray& documentBytes() const { return document_; }
 
-private:
+  private:
     QString location_;
     QByteArray document_;
 };

@@ -13,9 +13,15 @@ ReportPublisher::ReportPublisher()
 }
 
 // Only reached when the owner goes before the user closed the report, as when the program ends.
-ReportPublisher::~ReportPublisher() { delete window_.data(); }
+ReportPublisher::~ReportPublisher()
+{
+    delete window_.data();
+}
 
-Result_Out* ReportPublisher::window() const { return window_; }
+Result_Out* ReportPublisher::window() const
+{
+    return window_;
+}
 
 void ReportPublisher::PublishReport(const QString& out)
 {

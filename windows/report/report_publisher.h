@@ -10,7 +10,7 @@ class Result_Out;
 // at most one report window. It has no owner, so it stays open when the main window closes, and
 // the user alone closes it; a later publication reloads it in place and brings it to the front.
 class ReportPublisher {
-public:
+  public:
     ReportPublisher();
     ~ReportPublisher();
     ReportPublisher(const ReportPublisher&) = delete;
@@ -33,7 +33,7 @@ public:
     // Where the last publication wrote the report document, empty before the first.
     const QString& documentPath() const { return path_; }
 
-private:
+  private:
     QStringList folders_;
     QString path_;
     QPointer<Result_Out> window_;

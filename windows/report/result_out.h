@@ -18,7 +18,7 @@ QSize browserSizeAfterResize(QSize browser, QSize outerWindow);
 class Result_Out : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit Result_Out(QWidget* parent = nullptr);
 
     // Shows the report document, the bytes just written to `path`.
@@ -27,10 +27,10 @@ public:
     // The viewer, with the path and bytes of the document it shows.
     ReportBrowser* viewer() const { return WebBrowser1; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Form_Resize();
 
     ReportBrowser* WebBrowser1 = nullptr;

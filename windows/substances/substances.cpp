@@ -1,13 +1,13 @@
 #include "substances.h"
 
 #include "form_layout.h"
-#include "user_error.h"
 #include "modal.h"
 #include "numbers.h"
 #include "own_substances.h"
 #include "substance_editor.h"
 #include "substance_search.h"
 #include "substance_table.h"
+#include "user_error.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

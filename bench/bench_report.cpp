@@ -89,9 +89,7 @@ BENCHMARK(PublishReportBesideTheProgram)->Unit(benchmark::kMicrosecond);
 
 void MainWindowRoomCalculation(benchmark::State& run)
 {
-    QTemporaryDir folder;
     Glav glav(russian);
-    glav.reportPublisher.setDocumentFolders({folder.path()});
     glav.show();
     const std::pair<const char*, const char*> typed[] = {
         {"Text1", "10,5123"}, {"Text3", "117,3"}, {"Text4", "2,28151234"}, {"Text5", "4,99"}};

@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
     app.removeEventFilter(&mainPainted);
     QApplication::processEvents(); // the report typeface is looked up once the window is up
 
-    const QLocale& locale = glav.numberLocale();
+    const QLocale locale;
     type(glav, "Text1", locale.toString(10));
     type(glav, "Text3", locale.toString(100));
     type(glav, "Text4", locale.toString(2));

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QToolBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -65,7 +66,9 @@ QString dumpWindow(const QWidget& window)
     QStringList lines{window.objectName() + QStringLiteral(" | ") + window.windowTitle()
                       + QStringLiteral(" | ") + rectText(QRect(QPoint(), window.size()))};
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (widget->objectName().isEmpty() || qobject_cast<const QMenu*>(widget))
+        // Qt's own parts of a control (scroll areas, extension buttons) are named "qt_…".
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith(u"qt_")
+            || qobject_cast<const QMenu*>(widget))
             continue;
         const int tab = int(tabs.indexOf(widget->objectName()));
         lines << QStringList{widget->objectName(),
@@ -78,9 +81,13 @@ QString dumpWindow(const QWidget& window)
                              tab < 0 ? QString() : QStringLiteral("tab %1").arg(tab)}
                      .join(QStringLiteral(" | "));
     }
-    for (const QMenu* menu : window.findChildren<QMenu*>()) {
-        lines << QStringLiteral("menu ") + menu->objectName() + QStringLiteral(" | ") + menu->title();
-        for (const QAction* action : menu->actions())
+    for (const QWidget* holder : window.findChildren<QWidget*>()) {
+        const auto* menu = qobject_cast<const QMenu*>(holder);
+        if (holder->objectName().isEmpty() || (!menu && !qobject_cast<const QToolBar*>(holder)))
+            continue;
+        lines << (menu ? QStringLiteral("menu ") : QStringLiteral("tool bar ")) + holder->objectName()
+                     + QStringLiteral(" | ") + (menu ? menu->title() : QString());
+        for (const QAction* action : holder->actions())
             lines << (action->isSeparator()
                           ? QStringLiteral("  -")
                           : QStringLiteral("  ") + action->objectName() + QStringLiteral(" | ")

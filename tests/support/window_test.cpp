@@ -1,10 +1,16 @@
 #include "window_test.h"
 
+#include "calculation_file.h"
+#include "glav.h"
 #include "modal.h"
+#include "report_browser.h"
+#include "result_out.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 void failOnUnexpectedDialogs()
@@ -79,4 +85,19 @@ void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void openState(Glav& glav, const CalculationState& state)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("state.pzr")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(writeCalculationFile(state, QLocale::c()));
+    file.close();
+    ASSERT_TRUE(glav.openCalculation(file.fileName()));
+}
+
+QByteArray shownReportDocument(const Glav& glav)
+{
+    return glav.reportWindow() ? glav.reportWindow()->viewer()->documentBytes() : QByteArray();
 }

@@ -65,5 +65,15 @@ void clickButton(const QObject* parent, const QString& name);
 void typeInto(const QObject* parent, const QString& name, const QString& text);
 QString textOf(const QObject* parent, const QString& name);
 
+class Glav;
+struct CalculationState;
+
+// Puts `state` into the main window the way a user would: saved as a calculation file and opened.
+// Only the numbers the calculation file holds arrive.
+void openState(Glav& glav, const CalculationState& state);
+
+// The report document the main window's report window shows (the bytes it wrote), or empty.
+QByteArray shownReportDocument(const Glav& glav);
+
 // Runs the deferred deletions of closed windows, so they are gone as they would be for a user.
 void flushDeletes();

@@ -1,17 +1,21 @@
 #include "calculator_window.h"
 
 #include "form_layout.h"
+#include "modal.h"
+#include "numbers.h"
+#include "user_error.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-CalculatorWindow::CalculatorWindow(QWidget* opener, QLineEdit* target, const QString& name,
-                                   const QString& caption, int clientWidthTwips, int clientHeightTwips)
+CalculatorWindow::CalculatorWindow(QWidget* opener, QLineEdit* target, CalculationState& state,
+                                   const QLocale& locale, const QString& name, const QString& caption,
+                                   int clientWidthTwips, int clientHeightTwips)
     : QWidget(nullptr,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
-      opener_(opener), target_(target)
+      state_(state), locale_(locale), opener_(opener), target_(target)
 {
     // A top-level window of its own: as a child it would be disabled together with its opener.
     setObjectName(name);
@@ -56,4 +60,19 @@ void CalculatorWindow::showText(QLineEdit* field, const QString& text)
 {
     field->setText(text);
     field->setCursorPosition(0);
+}
+
+void CalculatorWindow::calculate(QLineEdit* result, const std::function<double()>& formula)
+{
+    try {
+        showText(result, formatNumber(formula(), locale_));
+    } catch (const UserError& error) {
+        showError(this, error);
+    }
+}
+
+void CalculatorWindow::showNumbers(std::initializer_list<std::pair<QLineEdit*, double>> fields)
+{
+    for (const auto& [field, value] : fields)
+        showText(field, formatNumber(value, locale_));
 }

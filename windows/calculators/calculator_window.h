@@ -1,10 +1,14 @@
 #pragma once
 
+#include "calculation_state.h"
+
 #include <QApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <utility>
 
@@ -25,9 +29,18 @@ class CalculatorWindow : public QWidget {
 
   protected:
     // The client area is given in twips. `target` is the opener's field that receives the result;
-    // it may be null for a window that hands nothing back.
-    CalculatorWindow(QWidget* opener, QLineEdit* target, const QString& name, const QString& caption,
-                     int clientWidthTwips, int clientHeightTwips);
+    // it may be null for a window that hands nothing back. The window reads and writes `state`, and
+    // shows and reads its numbers in `locale`.
+    CalculatorWindow(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale,
+                     const QString& name, const QString& caption, int clientWidthTwips,
+                     int clientHeightTwips);
+
+    // What every "Расчет" does: runs `formula`, which reads the fields and stores into the state, and
+    // shows its result in `result` by the number rule, or tells the user "Ошибка ввода данных!".
+    void calculate(QLineEdit* result, const std::function<double()>& formula);
+
+    // Fills fields with numbers of the state, as each window does when it loads.
+    void showNumbers(std::initializer_list<std::pair<QLineEdit*, double>> fields);
 
     // Copies `resultText` unchanged (not parsed, empty text included) into the opener's field and
     // closes the window.
@@ -44,6 +57,9 @@ class CalculatorWindow : public QWidget {
     // Enter in any of these fields runs the calculation, as its button does.
     template <typename Window>
     void calculateOnEnter(std::initializer_list<QLineEdit*> fields, void (Window::*calculate)());
+
+    CalculationState& state_;
+    const QLocale locale_;
 
   private:
     QPointer<QWidget> opener_;

@@ -39,11 +39,11 @@ QRect gridCell(int row, int column)
 
 } // namespace
 
-Massgas::Massgas(QWidget* opener, QLineEdit* target, const CalculationState& state, const QLocale& locale,
+Massgas::Massgas(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale,
                  std::optional<GasRelease>& applied)
-    : CalculatorWindow(opener, target, QStringLiteral("Massgas"),
+    : CalculatorWindow(opener, target, state, locale, QStringLiteral("Massgas"),
                        QStringLiteral("Расчет массы горючего газа"), 6570, 4935),
-      locale_(locale), applied_(applied)
+      applied_(applied)
 {
     buildSourceData();
     buildPipelines();
@@ -52,7 +52,7 @@ Massgas::Massgas(QWidget* opener, QLineEdit* target, const CalculationState& sta
                    manualShutOff, pipelinePressure, pipelines, addPipeline, removePipeline, calculate,
                    Command1});
     connectHandlers();
-    Form_Load(state);
+    Form_Load();
 }
 
 void Massgas::buildSourceData()
@@ -164,11 +164,11 @@ void Massgas::connectHandlers()
 
 // A density nothing has computed yet (0) leaves its field empty, to be typed: a zero would give a
 // zero mass without a word.
-void Massgas::Form_Load(const CalculationState& state)
+void Massgas::Form_Load()
 {
-    showText(shutOffTime, formatNumber(automaticShutOffSeconds, locale_));
-    if (state.pl != 0)
-        showText(density, formatNumber(state.pl, locale_));
+    showNumbers({{shutOffTime, automaticShutOffSeconds}});
+    if (state_.pl != 0)
+        showNumbers({{density, state_.pl}});
 }
 
 GasReleaseFields Massgas::fieldTexts() const

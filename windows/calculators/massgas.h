@@ -22,7 +22,7 @@ class Massgas : public CalculatorWindow {
 
   public:
     // `applied` receives the release whose mass "Применить" writes into `target`.
-    Massgas(QWidget* opener, QLineEdit* target, const CalculationState& state, const QLocale& locale,
+    Massgas(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale,
             std::optional<GasRelease>& applied);
 
   private slots:
@@ -33,14 +33,13 @@ class Massgas : public CalculatorWindow {
     void discardResult();
 
   private:
-    void Form_Load(const CalculationState& state);
+    void Form_Load();
     void buildSourceData();
     void buildPipelines();
     void buildResult();
     void connectHandlers();
     GasReleaseFields fieldTexts() const;
 
-    QLocale locale_;
     std::optional<GasRelease>& applied_;
     std::optional<GasRelease> result_;
 

@@ -2,19 +2,15 @@
 
 #include "calculator_formulas.h"
 #include "form_layout.h"
-#include "modal.h"
-#include "numbers.h"
 #include "plpar.h"
-#include "user_error.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 Massjid::Massjid(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale)
-    : CalculatorWindow(opener, target, QStringLiteral("Massjid"),
-                       QStringLiteral("Расчет массы паров жидкости"), 4245, 2355),
-      state_(state), locale_(locale)
+    : CalculatorWindow(opener, target, state, locale, QStringLiteral("Massjid"),
+                       QStringLiteral("Расчет массы паров жидкости"), 4245, 2355)
 {
     buildControls();
     chainTabOrder({Text3, Text1, Text5, Text4, Text2, Command3, Command2, Text6, Command1});
@@ -69,28 +65,25 @@ void Massjid::buildControls()
 
 void Massjid::Form_Load()
 {
-    showText(Text3, formatNumber(state_.Fi, locale_));
-    showText(Text1, formatNumber(state_.tr, locale_));
-    showText(Text2, formatNumber(state_.Pn, locale_));
-    showText(Text4, formatNumber(state_.M, locale_));
-    showText(Text5, formatNumber(state_.n, locale_));
-    showText(Text6, formatNumber(state_.Em, locale_));
+    showNumbers({{Text3, state_.Fi},
+                 {Text1, state_.tr},
+                 {Text2, state_.Pn},
+                 {Text4, state_.M},
+                 {Text5, state_.n},
+                 {Text6, state_.Em}});
 }
 
 void Massjid::Command2_Click()
 {
-    try {
-        const double mass = calculateEvaporatedMass(state_,
-                                                    {.area = Text3->text(),
-                                                     .time = Text1->text(),
-                                                     .vapourPressure = Text2->text(),
-                                                     .molarMass = Text4->text(),
-                                                     .airFlowFactor = Text5->text()},
-                                                    locale_);
-        showText(Text6, formatNumber(mass, locale_));
-    } catch (const UserError& error) {
-        showError(this, error);
-    }
+    calculate(Text6, [this] {
+        return calculateEvaporatedMass(state_,
+                                       {.area = Text3->text(),
+                                        .time = Text1->text(),
+                                        .vapourPressure = Text2->text(),
+                                        .molarMass = Text4->text(),
+                                        .airFlowFactor = Text5->text()},
+                                       locale_);
+    });
 }
 
 void Massjid::Command3_Click()

@@ -27,9 +27,6 @@ class Massjid : public CalculatorWindow {
     void Form_Load();
     void buildControls();
 
-    CalculationState& state_;
-    QLocale locale_;
-
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QGroupBox* Frame3 = nullptr;

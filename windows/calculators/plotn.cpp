@@ -2,18 +2,14 @@
 
 #include "calculator_formulas.h"
 #include "form_layout.h"
-#include "modal.h"
-#include "numbers.h"
-#include "user_error.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 Plotn::Plotn(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale)
-    : CalculatorWindow(opener, target, QStringLiteral("Plotn"), QStringLiteral("Расчет плотности газа/пара "),
-                       3795, 2385),
-      state_(state), locale_(locale)
+    : CalculatorWindow(opener, target, state, locale, QStringLiteral("Plotn"),
+                       QStringLiteral("Расчет плотности газа/пара "), 3795, 2385)
 {
     buildControls();
     chainTabOrder({Text3, Text1, Command2, Text2, Command1});
@@ -47,20 +43,14 @@ void Plotn::buildControls()
 
 void Plotn::Form_Load()
 {
-    showText(Text3, formatNumber(state_.M, locale_));
-    showText(Text1, formatNumber(state_.T1, locale_));
-    showText(Text2, formatNumber(state_.pl, locale_));
+    showNumbers({{Text3, state_.M}, {Text1, state_.T1}, {Text2, state_.pl}});
 }
 
 void Plotn::Command2_Click()
 {
-    try {
-        const double density =
-            calculateDensity(state_, {.molarMass = Text3->text(), .temperature = Text1->text()}, locale_);
-        showText(Text2, formatNumber(density, locale_));
-    } catch (const UserError& error) {
-        showError(this, error);
-    }
+    calculate(Text2, [this] {
+        return calculateDensity(state_, {.molarMass = Text3->text(), .temperature = Text1->text()}, locale_);
+    });
 }
 
 void Plotn::Command1_Click()

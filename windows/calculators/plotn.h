@@ -25,9 +25,6 @@ class Plotn : public CalculatorWindow {
     void Form_Load();
     void buildControls();
 
-    CalculationState& state_;
-    QLocale locale_;
-
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QGroupBox* Frame3 = nullptr;

@@ -2,18 +2,14 @@
 
 #include "calculator_formulas.h"
 #include "form_layout.h"
-#include "modal.h"
-#include "numbers.h"
-#include "user_error.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 Plpar::Plpar(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale)
-    : CalculatorWindow(opener, target, QStringLiteral("Plpar"),
-                       QStringLiteral("Расчет давления насыщенного пара, кПа"), 5235, 2535),
-      state_(state), locale_(locale)
+    : CalculatorWindow(opener, target, state, locale, QStringLiteral("Plpar"),
+                       QStringLiteral("Расчет давления насыщенного пара, кПа"), 5235, 2535)
 {
     buildControls();
     chainTabOrder({Text1, Text2, Text3, Text4, Command1, Text5, Command2});
@@ -55,24 +51,18 @@ void Plpar::buildControls()
 
 void Plpar::Form_Load()
 {
-    showText(Text1, formatNumber(state_.A, locale_));
-    showText(Text2, formatNumber(state_.B, locale_));
-    showText(Text3, formatNumber(state_.C, locale_));
-    showText(Text4, formatNumber(state_.T1, locale_));
-    showText(Text5, formatNumber(state_.Pn, locale_));
+    showNumbers(
+        {{Text1, state_.A}, {Text2, state_.B}, {Text3, state_.C}, {Text4, state_.T1}, {Text5, state_.Pn}});
 }
 
 void Plpar::Command1_Click()
 {
-    try {
-        const double pressure = calculateVapourPressure(
+    calculate(Text5, [this] {
+        return calculateVapourPressure(
             state_,
             {.a = Text1->text(), .b = Text2->text(), .c = Text3->text(), .temperature = Text4->text()},
             locale_);
-        showText(Text5, formatNumber(pressure, locale_));
-    } catch (const UserError& error) {
-        showError(this, error);
-    }
+    });
 }
 
 void Plpar::Command2_Click()

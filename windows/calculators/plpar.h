@@ -25,9 +25,6 @@ class Plpar : public CalculatorWindow {
     void Form_Load();
     void buildControls();
 
-    CalculationState& state_;
-    QLocale locale_;
-
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
     QGroupBox* Frame3 = nullptr;

@@ -2,18 +2,14 @@
 
 #include "calculator_formulas.h"
 #include "form_layout.h"
-#include "modal.h"
-#include "numbers.h"
-#include "user_error.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 Steh::Steh(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale)
-    : CalculatorWindow(opener, target, QStringLiteral("Steh"),
-                       QStringLiteral("Расчет стехиометрической концентрации"), 4215, 2010),
-      state_(state), locale_(locale)
+    : CalculatorWindow(opener, target, state, locale, QStringLiteral("Steh"),
+                       QStringLiteral("Расчет стехиометрической концентрации"), 4215, 2010)
 {
     buildControls();
     chainTabOrder({Text1, Text2, Text3, Text4, Command2, Text5, Command1});
@@ -54,26 +50,23 @@ void Steh::buildControls()
 
 void Steh::Form_Load()
 {
-    showText(Text1, formatNumber(state_.nC, locale_));
-    showText(Text2, formatNumber(state_.nH, locale_));
-    showText(Text3, formatNumber(state_.nO, locale_));
-    showText(Text4, formatNumber(state_.nX, locale_));
-    showText(Text5, formatNumber(state_.Cst, locale_));
+    showNumbers({{Text1, state_.nC},
+                 {Text2, state_.nH},
+                 {Text3, state_.nO},
+                 {Text4, state_.nX},
+                 {Text5, state_.Cst}});
 }
 
 void Steh::Command2_Click()
 {
-    try {
-        const double concentration = calculateStoichiometricConcentration(state_,
-                                                                          {.carbon = Text1->text(),
-                                                                           .hydrogen = Text2->text(),
-                                                                           .oxygen = Text3->text(),
-                                                                           .halogen = Text4->text()},
-                                                                          locale_);
-        showText(Text5, formatNumber(concentration, locale_));
-    } catch (const UserError& error) {
-        showError(this, error);
-    }
+    calculate(Text5, [this] {
+        return calculateStoichiometricConcentration(state_,
+                                                    {.carbon = Text1->text(),
+                                                     .hydrogen = Text2->text(),
+                                                     .oxygen = Text3->text(),
+                                                     .halogen = Text4->text()},
+                                                    locale_);
+    });
 }
 
 void Steh::Command1_Click()

@@ -103,8 +103,8 @@ void Glav::showEvent(QShowEvent* event)
 
 void Glav::Form_Load()
 {
-    state.tr = 3600;
-    state.T1 = 37;
+    state_.tr = 3600;
+    state_.T1 = 37;
 }
 
 void Glav::buildSourceDataGroup()
@@ -264,15 +264,15 @@ void Glav::ver_Click()
 // The room and outdoor sections start a new report; the ventilation section extends the last one.
 void Glav::result1()
 {
-    state.out = roomSection(state, locale_, reportAdditions());
+    state_.out = roomSection(state_, locale_, reportAdditions());
 }
 void Glav::result2()
 {
-    state.out += ventilationSection(state, locale_);
+    state_.out += ventilationSection(state_, locale_);
 }
 void Glav::result3()
 {
-    state.out = outdoorSection(state, locale_, reportAdditions());
+    state_.out = outdoorSection(state_, locale_, reportAdditions());
 }
 
 // The room runs first, so with both boxes set the outdoor report is the one published. A greyed
@@ -285,17 +285,17 @@ void Glav::Command1_Click()
             return;
         }
         if (Check1->checkState() == Qt::Checked) {
-            calculateRoom(state,
+            calculateRoom(state_,
                           {Text7->text(), Text8->text(), Text1->text(), Text2->text(), Text3->text(),
                            Text4->text(), Text5->text(), Text6->text()},
                           locale_);
             result1();
         }
         if (Check2->checkState() == Qt::Checked) {
-            calculateOutdoor(state, {Text8->text(), Text1->text(), Text2->text(), Text9->text()}, locale_);
+            calculateOutdoor(state_, {Text8->text(), Text1->text(), Text2->text(), Text9->text()}, locale_);
             result3();
         }
-        reportPublisher.PublishReport(state.out);
+        reportPublisher_.PublishReport(state_.out);
     } catch (const UserError& error) {
         showError(this, error);
     }
@@ -303,24 +303,24 @@ void Glav::Command1_Click()
 
 void Glav::Command2_Click()
 {
-    openCalculator<Steh>(this, Text5, state, numberLocale());
+    openCalculator<Steh>(this, Text5, state_, locale_);
 }
 void Glav::Command3_Click()
 {
-    openCalculator<Plotn>(this, Text4, state, numberLocale());
+    openCalculator<Plotn>(this, Text4, state_, locale_);
 }
 void Glav::Command4_Click()
 {
-    openCalculator<Massjid>(this, Text1, state, numberLocale());
+    openCalculator<Massjid>(this, Text1, state_, locale_);
 }
 
 SectionAdditions Glav::reportAdditions() const
 {
     SectionAdditions additions;
-    // The substance is named only while the state still holds the data it took from the table.
+    // The substance is named only while the state_ still holds the data it took from the table.
     const std::vector<Substance> known =
-        state.substance.isEmpty() ? std::vector<Substance>{} : knownSubstances();
-    if (const Substance* chosen = chosenSubstance(state, known))
+        state_.substance.isEmpty() ? std::vector<Substance>{} : knownSubstances();
+    if (const Substance* chosen = chosenSubstance(state_, known))
         additions.afterTitle = substanceReportLine(*chosen);
     // The derivation belongs to the report only while the mass field holds the mass the gas window wrote.
     if (gasRelease_ && Text1->text() == formatNumber(gasRelease_->mass, locale_))
@@ -330,13 +330,13 @@ SectionAdditions Glav::reportAdditions() const
 
 void Glav::gasmass_Click()
 {
-    openCalculator<Massgas>(this, Text1, state, numberLocale(), gasRelease_);
+    openCalculator<Massgas>(this, Text1, state_, locale_, gasRelease_);
 }
 
 // The substance window fills the fields whose quantity the table gives; the others stay as typed.
 void Glav::substances_Click()
 {
-    openCalculator<Substances>(this, state, numberLocale(), [this](const MainWindowTexts& texts) {
+    openCalculator<Substances>(this, state_, locale_, [this](const MainWindowTexts& texts) {
         const std::pair<QLineEdit*, QString> filled[] = {{Text5, texts.stoichiometric},
                                                          {Text4, texts.density},
                                                          {Text9, texts.heat},
@@ -353,9 +353,9 @@ void Glav::substances_Click()
 void Glav::Command6_Click()
 {
     try {
-        calculateVentilation(state, {Text12->text(), Text11->text()}, locale_);
-        Text10->setText(formatNumber(state.EP, locale_) + QStringLiteral("кПа"));
-        Text13->setText(formatNumber(state.Vvent, locale_) + QStringLiteral("м3/час"));
+        calculateVentilation(state_, {Text12->text(), Text11->text()}, locale_);
+        Text10->setText(formatNumber(state_.EP, locale_) + QStringLiteral("кПа"));
+        Text13->setText(formatNumber(state_.Vvent, locale_) + QStringLiteral("м3/час"));
     } catch (const UserError& error) {
         showError(this, error);
     }
@@ -365,17 +365,17 @@ void Glav::Command6_Click()
 // again once the file can be written does not add the section twice.
 void Glav::Command8_Click()
 {
-    const QString reportBefore = state.out;
+    const QString reportBefore = state_.out;
     result2();
     try {
-        reportPublisher.PublishReport(state.out);
+        reportPublisher_.PublishReport(state_.out);
     } catch (const UserError& error) {
-        state.out = reportBefore;
+        state_.out = reportBefore;
         showError(this, error);
     }
 }
 
-// Opening puts the numbers back into the state; of the fields, only those that show a quantity the
+// Opening puts the numbers back into the state_; of the fields, only those that show a quantity the
 // file holds are refilled. Text1 shows the evaporated mass, which is what a liquid calculation put there.
 void Glav::open_Click()
 {
@@ -386,11 +386,11 @@ void Glav::open_Click()
 
 bool Glav::openCalculation(const QString& path)
 {
-    const FileStep opened = openCalculationFile(this, state, path);
+    const FileStep opened = openCalculationFile(this, state_, path);
     if (opened.outcome != FileStep::Done)
         return false;
     showOpenedValues();
-    state.substance = substanceOfFile(opened.path); // the file itself does not keep the name
+    state_.substance = substanceOfFile(opened.path); // the file itself does not keep the name
     setWindowTitle(opened.path);
     return true;
 }
@@ -399,30 +399,31 @@ void Glav::showOpenedValues()
 {
     gasRelease_.reset(); // the opened calculation has no gas release of its own
     const std::pair<QLineEdit*, double> shown[] = {
-        {Text2, state.Z},  {Text3, state.Vsv},    {Text4, state.pgp}, {Text5, state.Cst}, {Text12, state.n},
-        {Text11, state.L}, {Text13, state.Vvent}, {Text1, state.Em},  {Text9, state.Qsg}};
+        {Text2, state_.Z},      {Text3, state_.Vsv}, {Text4, state_.pgp},
+        {Text5, state_.Cst},    {Text12, state_.n},  {Text11, state_.L},
+        {Text13, state_.Vvent}, {Text1, state_.Em},  {Text9, state_.Qsg}};
     for (const auto& [field, value] : shown)
         field->setText(formatNumber(value, locale_));
 }
 
 void Glav::save_Click()
 {
-    const FileStep saved = saveCalculationAs(this, state, locale_);
+    const FileStep saved = saveCalculationAs(this, state_, locale_);
     if (saved.outcome == FileStep::Done) {
         setWindowTitle(saved.path);
-        rememberSubstanceOfFile(saved.path, substanceHeld(state));
+        rememberSubstanceOfFile(saved.path, substanceHeld(state_));
     }
 }
 
 // A save that fails keeps the window open, so the calculation is not lost; a cancelled one does not.
 void Glav::quit_Click()
 {
-    const FileStep saved = saveCalculationAs(this, state, locale_);
+    const FileStep saved = saveCalculationAs(this, state_, locale_);
     if (saved.outcome == FileStep::Failed)
         return;
     if (saved.outcome == FileStep::Done) {
         setWindowTitle(saved.path);
-        rememberSubstanceOfFile(saved.path, substanceHeld(state));
+        rememberSubstanceOfFile(saved.path, substanceHeld(state_));
     }
     close();
 }

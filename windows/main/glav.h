@@ -27,15 +27,15 @@ class Glav : public QMainWindow {
     // `locale` gives the decimal separator of every field, report line and file line.
     explicit Glav(const QLocale& locale = QLocale());
 
+    ~Glav() override;
+
     // What the program sets once, before its first window: the design font of every window and
     // Qt's own dialog texts in Russian.
     static void prepareApplication();
-    ~Glav() override;
 
-    CalculationState state;
-    // Writes the report document and shows the report window.
-    ReportPublisher reportPublisher;
-    const QLocale& numberLocale() const { return locale_; }
+    // The calculation as the windows left it, and the report window while it is open.
+    const CalculationState& state() const { return state_; }
+    Result_Out* reportWindow() const { return reportPublisher_.window(); }
 
     // Opens the calculation file at `path` as "Открыть предыдущий расчет" does once a file is chosen:
     // the same checks, the same message on a bad file. Returns whether the calculation was opened.
@@ -75,6 +75,9 @@ class Glav : public QMainWindow {
     SectionAdditions reportAdditions() const;
 
     QLocale locale_;
+    CalculationState state_;
+    // Writes the report document and shows the report window.
+    ReportPublisher reportPublisher_;
     bool reportFontsWarmedUp_ = false;
     // The gas release whose mass the gas-mass window last wrote into Text1; not saved to the file.
     std::optional<GasRelease> gasRelease_;

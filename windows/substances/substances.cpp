@@ -35,8 +35,8 @@ QTableWidgetItem* cell(const QString& text)
 
 Substances::Substances(QWidget* opener, CalculationState& state, const QLocale& locale,
                        AppliedHandler applied)
-    : CalculatorWindow(opener, nullptr, QStringLiteral("Substances"), caption, 11700, 8400), state_(state),
-      locale_(locale), applied_(std::move(applied))
+    : CalculatorWindow(opener, nullptr, state, locale, QStringLiteral("Substances"), caption, 11700, 8400),
+      applied_(std::move(applied))
 {
     buildControls();
     connect(search, &QLineEdit::textChanged, this, &Substances::search_Change);

@@ -45,8 +45,6 @@ class Substances : public CalculatorWindow {
     std::vector<Substance> rows() const;
     void saveOwn(std::vector<Substance> own, const QString& selectName);
 
-    CalculationState& state_;
-    QLocale locale_;
     AppliedHandler applied_;
     std::vector<Substance> own_;
     std::vector<Substance> shown_;

@@ -3,8 +3,6 @@
 #include "user_error.h"
 #include "window_test.h"
 
-#include <QCoreApplication>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -23,13 +21,13 @@ TEST(FormatNumber, WritesFifteenOrForASingleSevenSignificantDigitsAndTheExponent
 {
     // clang-format off
     const std::pair<double, const char*> doubles[] = {
-        {3600, "3600"}, {-0.0, "0"}, {-12.5, "-12,5"}, {99.875, "99,875"}, {0.1 + 0.2, "0,3"},
-        {1.0 / 3, "0,333333333333333"}, {2.0 / 3, "0,666666666666667"}, {100 / 10.68, "9,36329588014981"},
-        {0.0001, "0,0001"}, {0.00001, "1E-05"}, {-0.000012345, "-1,2345E-05"}, {2.5e-300, "2,5E-300"},
-        {999999999999999, "999999999999999"}, {999999999999999.9, "1E+15"}, {1.5e16, "1,5E+16"}};
+        {3600, "3600"}, {-0.0, "0"}, {-12.5, "-12,5"}, {0.1 + 0.2, "0,3"}, {2.0 / 3, "0,666666666666667"},
+        {100 / 10.68, "9,36329588014981"}, {0.0001, "0,0001"}, {0.00012, "0,00012"}, {0.00001, "1E-05"},
+        {-0.000012345, "-1,2345E-05"}, {2.5e-300, "2,5E-300"}, {999999999999999, "999999999999999"},
+        {999999999999999.9, "1E+15"}, {1.5e16, "1,5E+16"}};
     const std::pair<float, const char*> singles[] = {
-        {float(8.0 * 12 / 3600), "0,02666667"}, {float(1.0 / 3), "0,3333333"}, {-0.5f, "-0,5"},
-        {0.000192933f, "0,000192933"}, {9999999.0f, "9999999"}, {10000000.0f, "1E+07"}};
+        {float(8.0 * 12 / 3600), "0,02666667"}, {-0.5f, "-0,5"}, {0.000192933f, "0,000192933"},
+        {9999999.0f, "9999999"}, {10000000.0f, "1E+07"}};
     // clang-format on
     expectShown(doubles);
     expectShown(singles);
@@ -42,16 +40,15 @@ TEST(ParseNumber, ReadsOnlyPlainNumbersWithTheLocaleSeparator)
         {"1,5e+16", 1.5e16}, {"2E3", 2000}, {",5", 0.5},        {"5,", 5}, {"007", 7},       {"1E-400", 0}};
     for (const auto& [text, value] : accepted)
         EXPECT_DOUBLE_EQ(parseNumber(QString::fromUtf8(text), commaLocale()), value) << text;
-    for (const char* text : {"", "   ", "0.3", "1\u00a0000", "1 000", "1 2", "12кг", "abc", "inf", "Infinity",
-                             "nan", "0x1A", "1E+400", "-", ",", "1E", "1E+", "--1", "1,2,3"})
+    for (const char* text : {"", "   ", "0.3", "1\u00a0000", "1 000", "12кг", "abc", "inf", "nan", "0x1A",
+                             "1E+400", "-", ",", "1E", "1E+", "--1", "1,2,3"})
         EXPECT_THROW(parseNumber(QString::fromUtf8(text), commaLocale()), UserError) << text;
-    EXPECT_DOUBLE_EQ(parseNumber(u"0.3"_s, dotLocale()), 0.3);
     EXPECT_DOUBLE_EQ(parseNumber(u"-1.5E+16"_s, dotLocale()), -1.5e16);
     EXPECT_THROW(parseNumber(u"0,3"_s, dotLocale()), UserError);
     EXPECT_THROW(parseNumber(u"1,000"_s, dotLocale()), UserError);
 }
 
-TEST(SharedProcedures, InterpolateIsUnclamped)
+TEST(Interpolate, FollowsTheLineThroughBothPointsBeyondThemToo)
 {
     const std::pair<double, double> line[] = {{0, 1}, {0.05, 1.3}, {0.1, 1.6}, {1, 7}, {-0.05, 0.7}};
     for (const auto& [x, y] : line)

@@ -1,0 +1,165 @@
+#include "calculation_file.h"
+#include "failing_disk.h"
+#include "glav.h"
+#include "window_test.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A calculation with more digits than the file keeps; the evaporated mass Em differs from the
+// mass Mass, as after a ventilation calculation.
+// clang-format off
+const CalculationState busyState{.Mass = 0.771732, .Z = 0.3, .Vsv = 100.0 / 3, .Cst = 4.91159135559921,
+                                 .Qsg = 31.36, .n = 8, .L = 20, .U = 2.0f / 3, .Vvent = 800, .Em = 10.5};
+// clang-format on
+
+// Everything of the main window that opening or saving could change.
+QStringList whatTheUserHas(const Glav& glav)
+{
+    QStringList has{glav.state().out, glav.windowTitle(),
+                    QString::fromLatin1(writeCalculationFile(glav.state(), QLocale::c()))};
+    for (const QLineEdit* field : glav.findChildren<QLineEdit*>())
+        has << field->objectName() + u'=' + field->text();
+    for (const QCheckBox* box : glav.findChildren<QCheckBox*>())
+        has << box->objectName() + (box->isChecked() ? u"+"_s : u"-"_s);
+    return has;
+}
+
+class FileMenu : public testing::Test {
+  protected:
+    QString pathOf(const QString& name) const { return folder.filePath(name); }
+    void use(Glav& glav, const char* action, const QString& path)
+    {
+        dialogs.answerFileDialog = [path](QFileDialog&) { return path; };
+        child<QAction>(&glav, QString::fromLatin1(action))->trigger();
+    }
+    // The one message shown since the last check: critical, naming the file and what went wrong.
+    void expectCriticalMessageAbout(const QString& path, const QString& reason)
+    {
+        ASSERT_EQ(dialogs.seen.size(), 2u) << "the file dialog and one message";
+        const SeenDialog& message = dialogs.seen.back();
+        EXPECT_EQ(message.icon, QMessageBox::Critical);
+        EXPECT_TRUE(message.text.contains(u'«' + QDir::toNativeSeparators(path) + u'»'))
+            << message.text.toStdString();
+        EXPECT_TRUE(message.text.contains(reason)) << message.text.toStdString();
+        dialogs.seen.clear();
+    }
+
+    // Whatever byte the write fails at, the previous file stays as it was, the user is told, and
+    // "Выход" does not close the window on a calculation that was not saved.
+    void expectFailedSaveAndQuit(const QString& path)
+    {
+        Glav glav(commaLocale());
+        glav.show();
+        use(glav, "save", path);
+        EXPECT_EQ(contentsOf(path), previous);
+        expectCriticalMessageAbout(path, u"Файл на диске не изменен"_s);
+        EXPECT_EQ(glav.windowTitle(), u"Расчет избыточного давления взрыва //Tarvolin\\\\"_s);
+        use(glav, "quit", path);
+        expectCriticalMessageAbout(path, u"Файл на диске не изменен"_s);
+        EXPECT_TRUE(glav.isVisible()) << "the calculation would be lost";
+    }
+
+    const QByteArray previous = "previous calculation\r\n";
+    QTemporaryDir folder;
+    DialogRecorder dialogs;
+};
+
+// Saved in a comma locale and opened in a dot locale: the numbers come back as the file keeps them,
+// the fields that show a quantity of the file are refilled (the mass field with the evaporated mass
+// Em), and whatever else the user typed or chose stays.
+TEST_F(FileMenu, SaveAndReopenInAnotherLocaleRestoresTheNumbers)
+{
+    const QString path = pathOf(u"busy.pzr"_s);
+    {
+        Glav saving(commaLocale());
+        openState(saving, busyState);
+        use(saving, "save", path);
+        EXPECT_EQ(saving.windowTitle(), path);
+    }
+    Glav glav(dotLocale());
+    const std::pair<const char*, const char*> kept[] = {
+        {"Text6", "4"}, {"Text7", "950"}, {"Text8", "100"}, {"Text10", "2.5kPa"}};
+    for (const auto& [field, text] : kept)
+        typeInto(&glav, QString::fromLatin1(field), QString::fromLatin1(text));
+    child<QCheckBox>(&glav, u"Check2"_s)->setChecked(true);
+    use(glav, "open", path);
+    EXPECT_EQ(writeCalculationFile(glav.state(), commaLocale()), contentsOf(path));
+    QStringList shown; // Text1 to Text13
+    for (int field = 1; field <= 13; ++field)
+        shown << textOf(&glav, u"Text"_s + QString::number(field));
+    EXPECT_EQ(shown.join(u' '),
+              u"10.5 0.3 33.3333333333333 0 4.91159135559921 4 950 100 31.36 2.5kPa 20 8 800"_s);
+    EXPECT_TRUE(child<QCheckBox>(&glav, u"Check2"_s)->isChecked());
+    EXPECT_EQ(glav.windowTitle(), path);
+    EXPECT_EQ(dialogs.seen.size(), 2u) << "no message";
+}
+
+TEST_F(FileMenu, SaveCutShortByAFileSizeLimitKeepsThePreviousFileAndTheWindow)
+{
+    writeFile(pathOf(u"kept.pzr"_s), previous);
+    FileSizeLimit limit(100); // the file would be cut after its first lines
+    expectFailedSaveAndQuit(pathOf(u"kept.pzr"_s));
+}
+
+TEST_F(FileMenu, SaveOnAFullDiskKeepsThePreviousFileAndTheWindow)
+{
+    FullFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    writeFile(disk.path() + u"/kept.pzr"_s, previous);
+    disk.fill();
+    expectFailedSaveAndQuit(disk.path() + u"/kept.pzr"_s);
+}
+
+// A bad file changes nothing and is told; a folder or a named pipe is refused before it is opened,
+// since opening a pipe would block the program for good.
+TEST_F(FileMenu, ABadFileChangesNothingAndIsTold)
+{
+    Glav glav(commaLocale());
+    openState(glav, busyState);
+    const QStringList before = whatTheUserHas(glav);
+    const QByteArray file = writeCalculationFile(busyState, commaLocale());
+    const std::tuple<const char*, QByteArray, const char*> badFiles[] = {
+        {"cut", file.left(file.indexOf("\r\n", 60) + 2), "файл обрывается после строки"},
+        {"case", "//morvex//\r\n 1 \r\n", "это не файл расчета"},
+        {"missing", {}, "файл не найден"},
+        {"folder", {}, "это не обычный файл"},
+        {"fifo", {}, "это не обычный файл"}};
+    ASSERT_TRUE(QDir(folder.path()).mkdir(u"folder.pzr"_s));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pathOf(u"fifo.pzr"_s)).constData(), 0600), 0);
+    for (const auto& [name, bytes, reason] : badFiles) {
+        const QString path = pathOf(QString::fromLatin1(name) + u".pzr"_s);
+        if (!bytes.isEmpty())
+            writeFile(path, bytes);
+        use(glav, "open", path);
+        EXPECT_EQ(whatTheUserHas(glav), before) << name;
+        expectCriticalMessageAbout(path, QString::fromUtf8(reason));
+        ASSERT_FALSE(HasFailure()) << "the pipe would block when the folder was opened";
+    }
+}
+
+} // namespace

@@ -1,0 +1,155 @@
+#include "glav.h"
+#include "modal.h"
+#include "numbers.h"
+#include "own_substances.h"
+#include "substance_table.h"
+#include "window_dump.h"
+#include "window_test.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The main window with the substance window opened from its "Сервис" menu; the user's data folder,
+// where own substances live, is a fresh one for each test.
+class SubstanceWindow : public testing::Test {
+  protected:
+    SubstanceWindow() : previousDataHome(qgetenv("XDG_DATA_HOME"))
+    {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+        glav.show();
+    }
+    ~SubstanceWindow() override
+    {
+        flushDeletes();
+        qputenv("XDG_DATA_HOME", previousDataHome);
+    }
+
+    QWidget* openSubstances()
+    {
+        child<QAction>(&glav, u"substances"_s)->trigger();
+        return topLevel(u"Substances"_s);
+    }
+
+    QTemporaryDir dataHome;
+    QByteArray previousDataHome;
+    Glav glav{commaLocale()};
+};
+
+TEST_F(SubstanceWindow, LooksAsDesigned)
+{
+    expectWindowDump(*openSubstances(), QStringLiteral(EXPECTED "/substances/expected/Substances.txt"));
+}
+
+// Methane: a gas, so Z = 0.5; its heat of combustion and maximum pressure come from the table.
+TEST_F(SubstanceWindow, TypingFiltersEnterFillsTheMainWindowsFieldsAndTheReportNamesTheSubstance)
+{
+    QWidget* window = openSubstances();
+    auto* search = child<QLineEdit>(window, u"search"_s);
+    search->setText(u"МЕТАН"_s); // as typed: the list follows every change
+    auto* list = child<QTableWidget>(window, u"list"_s);
+    ASSERT_LT(list->rowCount(), int(shippedSubstances().size()));
+    EXPECT_EQ(list->item(list->currentRow(), 0)->text(), u"Метан"_s);
+    QTest::keyClick(search, Qt::Key_Return);
+    flushDeletes();
+    EXPECT_EQ(topLevel(u"Substances"_s), nullptr);
+    EXPECT_TRUE(glav.isEnabled());
+    EXPECT_EQ(glav.state().substance, u"Метан"_s);
+    QStringList filled; // Cст, density, heat of combustion, Рмах, Z
+    for (const char* field : {"Text5", "Text4", "Text9", "Text7", "Text2"})
+        filled << textOf(&glav, QString::fromLatin1(field));
+    EXPECT_EQ(filled.join(u' '),
+              u"9,36329588014981 "_s + formatNumber(glav.state().pl, commaLocale()) + u" 50 706 0,5"_s);
+
+    // The report names the substance, also once the calculation is saved and opened again, though
+    // the file itself keeps no name.
+    const QString named = u"<p>Вещество: Метан, формула CH4. Данные: справочник веществ программы"_s;
+    glav.result1();
+    EXPECT_TRUE(glav.state().out.contains(named));
+    DialogRecorder dialogs;
+    dialogs.answerFileDialog = [this](QFileDialog&) { return dataHome.filePath(u"methane.pzr"_s); };
+    child<QAction>(&glav, u"save"_s)->trigger();
+    Glav reopened(commaLocale());
+    child<QAction>(&reopened, u"open"_s)->trigger();
+    reopened.result1();
+    EXPECT_TRUE(reopened.state().out.contains(named));
+}
+
+TEST_F(SubstanceWindow, EscapeClosesAndChangesNothing)
+{
+    QTest::keyClick(child<QLineEdit>(openSubstances(), u"search"_s), Qt::Key_Escape);
+    flushDeletes();
+    EXPECT_EQ(topLevel(u"Substances"_s), nullptr);
+    EXPECT_TRUE(glav.isEnabled());
+    EXPECT_TRUE(glav.state().substance.isEmpty());
+    EXPECT_TRUE(textOf(&glav, u"Text5"_s).isEmpty());
+}
+
+// The form refuses a row failing a check and stays open; the row is saved once it passes, listed as
+// the user's own, and can be deleted again.
+TEST_F(SubstanceWindow, OwnSubstancesAreCheckedAddedAndDeleted)
+{
+    QWidget* window = openSubstances();
+    QStringList messages;
+    setModalHandler([&messages](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            messages << box->text();
+            return int(QMessageBox::Ok);
+        }
+        const auto type = [&dialog](const char* field, const QString& text) {
+            dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(text);
+        };
+        type("name", u"Растворитель 646"_s);
+        type("formula", u"C7H8"_s);
+        type("nC", u"7"_s);
+        type("nH", u"8"_s);
+        type("source", u"паспорт безопасности"_s);
+        type("M", u"95"_s);
+        dialog.accept(); // 3 % off the formula's mass
+        type("M", u"92,14"_s);
+        dialog.accept();
+        return dialog.result();
+    });
+    clickButton(window, u"add"_s);
+    failOnUnexpectedDialogs();
+    EXPECT_EQ(
+        messages,
+        QStringList{u"Поле «M»: отличается от массы по формуле более чем на 1 %\nЗапись не сохранена."_s});
+    auto* list = child<QTableWidget>(window, u"list"_s);
+    EXPECT_EQ(list->item(list->currentRow(), 0)->text(), u"Растворитель 646 (свое)"_s);
+    EXPECT_EQ(loadOwnSubstances(ownSubstancesPath()).rows.size(), 1u);
+    clickButton(window, u"remove"_s);
+    EXPECT_TRUE(loadOwnSubstances(ownSubstancesPath()).rows.empty());
+    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()));
+}
+
+// A damaged file of own substances is put aside, never overwritten, and the user is told where.
+TEST_F(SubstanceWindow, ADamagedOwnFileIsPutAsideAndTold)
+{
+    QDir().mkpath(QFileInfo(ownSubstancesPath()).path());
+    QFile damaged(ownSubstancesPath());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly)
+                && damaged.write(writeSubstanceTable({}).toUtf8() + "Кислород;O2\n") > 0);
+    damaged.close();
+    DialogRecorder dialogs;
+    QWidget* window = openSubstances();
+    ASSERT_EQ(dialogs.seen.size(), 1u);
+    EXPECT_EQ(dialogs.seen[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(dialogs.seen[0].text.startsWith(
+        u"Файл собственных веществ "_s + QDir::toNativeSeparators(ownSubstancesPath()) + u" поврежден ("_s))
+        << dialogs.seen[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(ownSubstancesPath()));
+    EXPECT_EQ(child<QTableWidget>(window, u"list"_s)->rowCount(), int(shippedSubstances().size()));
+    window->close();
+}
+
+} // namespace

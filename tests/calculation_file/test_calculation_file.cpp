@@ -32,17 +32,6 @@ CalculationState busyState()
     return state;
 }
 
-TEST(CalculationFileWriting, IsTheIdentificationLineAndOneNumberALineInFileOrderEachEndedByCrLf)
-{
-    CalculationState state;
-    for (int line = 2; line <= 33; ++line)
-        std::visit([&](auto member) { state.*member = line; }, fileOrder[line - 2]);
-    QByteArray expected = "//Morvex//\r\n";
-    for (int line = 2; line <= 33; ++line)
-        expected += ' ' + QByteArray::number(line) + " \r\n";
-    EXPECT_EQ(writeCalculationFile(state, dotLocale()), expected);
-}
-
 // Every number as the fields show it, after a blank or the minus sign, and a blank; plain ASCII.
 TEST(CalculationFileWriting, WritesEachNumberBetweenSignPlaceAndBlankAndRefusesOneThatCouldNotBeReadBack)
 {

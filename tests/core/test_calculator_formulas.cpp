@@ -81,21 +81,6 @@ TEST(CalculatorFormulas, AStepWithoutAFiniteResultKeepsTheResult)
     EXPECT_EQ((Values{s.A, s.C, s.T1, s.M, s.n}), (Values{400, 230, 37, 16, 1}));
 }
 
-// Each calculator stores its fields in reading order until one is not a number.
-TEST(Calculators, AFieldThatIsNoNumberLeavesTheFieldsBeforeItStoredAndTheResultUnchanged)
-{
-    CalculationState s = markedState();
-    EXPECT_THROW(calculateStoichiometricConcentration(s, {u"6"_s, u""_s, u"0"_s, u"0"_s}, comma), UserError);
-    EXPECT_THROW(calculateDensity(s, {u"16"_s, u"тридцать"_s}, comma), UserError);
-    EXPECT_THROW(calculateVapourPressure(s, {u"6"_s, u"1200"_s, u"x"_s, u"37"_s}, comma), UserError);
-    EXPECT_THROW(calculateEvaporatedMass(s, {u"2"_s, u"3600"_s, u""_s, u"16"_s, u"1"_s}, comma), UserError);
-    EXPECT_EQ((Values{s.nC, s.nH, s.nO, s.nX, s.Cst}),
-              (Values{6, unwritten, unwritten, unwritten, unwritten}));
-    EXPECT_EQ((Values{s.M, s.T1, s.pl}), (Values{16, unwritten, unwritten}));
-    EXPECT_EQ((Values{s.A, s.B, s.C}), (Values{6, 1200, unwritten}));
-    EXPECT_EQ((Values{s.Fi, s.tr, s.Pn, s.n, s.Em}), (Values{2, 3600, unwritten, unwritten, unwritten}));
-}
-
 // Worked by hand, π taken apart: a hydrogen line without an apparatus, 0,01 m3/s shut off automatically
 // (120 s), 40 m of 25 mm and 10 m of 15 mm at 600 kPa: Va = 0, V1т = 1,2 m3,
 // V2т = 0,01π * 600 * (0,0125² * 40 + 0,0075² * 10) = 0,040875π m3, m = (1,2 + 0,040875π) * 0,0792 kg.

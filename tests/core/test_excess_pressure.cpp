@@ -36,20 +36,12 @@ TEST(RoomCalculation, GivesTheWorkedPressures)
     higherStart.initialPressure = u"1000"_s;
     calculateRoom(state, higherStart, comma);
     EXPECT_EQ(state.EP, -12.5) << "an initial pressure above the maximum is no error";
-}
-
-TEST(RoomCalculation, AFailureKeepsWhatWasStoredAndLeavesThePressure)
-{
-    CalculationState state;
-    state.EP = state.Vsv = state.pgp = state.Cst = state.Kn = untouched;
-    RoomFields fields = exampleRoom;
-    fields.freeVolume.clear();
-    EXPECT_THROW(calculateRoom(state, fields, comma), UserError);
-    EXPECT_EQ(roomValues(state), (Values{900, 101, 10, 0.3, untouched, untouched, untouched, untouched}));
-    fields = exampleRoom;
-    fields.stoichiometric = u"0"_s; // a division by zero
-    EXPECT_THROW(calculateRoom(state, fields, comma), UserError);
-    EXPECT_EQ(roomValues(state), (Values{900, 101, 10, 0.3, 100, 2, 0, 3}));
+    // A failure stores the fields read before it and leaves the pressure: no free volume typed.
+    state = CalculationState();
+    state.EP = untouched;
+    higherStart.freeVolume.clear();
+    EXPECT_THROW(calculateRoom(state, higherStart, comma), UserError);
+    EXPECT_EQ(roomValues(state), (Values{900, 1000, 10, 0.3, 0, 0, 0, 0}));
     EXPECT_EQ(state.EP, untouched);
 }
 

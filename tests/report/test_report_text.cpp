@@ -23,17 +23,6 @@ namespace {
 
 const QLocale comma = commaLocale();
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray expected(const char* name)
-{
-    return readAll(QStringLiteral(EXPECTED_REPORTS "/") + QString::fromLatin1(name));
-}
-
 // The worked room: 10 kg in 100 m3 (category A) or 2000 m3 (4,99375 kPa), density 2 kg/m3, Cst 4 %.
 CalculationState calculatedRoom(CalculationState state, const QString& freeVolume = u"100"_s)
 {
@@ -78,7 +67,7 @@ TEST(ReportSections, EachReportIsItsExpectedDocument)
         {"room_ventilation_comma.htm", ventilatedRoomReport()},
         {"room_gas_release_comma.htm", roomSection(room, comma, {{}, gasReleaseSubsection(propane, comma)})}};
     for (const auto& [name, report] : reports)
-        EXPECT_EQ(reportDocument(report), expected(name)) << name;
+        EXPECT_EQ(reportDocument(report), expectedReport(name)) << name;
 }
 
 // 5 kPa and more puts a room into category A and an outdoor installation into АН (БН): the conclusions of
@@ -146,7 +135,7 @@ TEST(ReportDocument, GoesWholeIntoTheFirstFolderThatTakesItOrNamesEveryFileThatF
     const QString good = dir.filePath(u"good"_s);
     const QByteArray document = reportDocument(u"Р = 1кПа."_s);
     EXPECT_EQ(writeReportDocument(refusing + QStringList{good}, document), documentIn(good));
-    EXPECT_EQ(readAll(documentIn(good)), document);
+    EXPECT_EQ(fileBytes(documentIn(good)), document);
     try {
         writeReportDocument(refusing, document);
         ADD_FAILURE() << "no folder could take the document";
@@ -158,7 +147,7 @@ TEST(ReportDocument, GoesWholeIntoTheFirstFolderThatTakesItOrNamesEveryFileThatF
         FileSizeLimit limit(64);
         EXPECT_THROW(writeReportDocument({good}, reportDocument(QString(100, u'ж'))), UserError);
     }
-    EXPECT_EQ(readAll(documentIn(good)), document) << "a cut document never replaces the last one";
+    EXPECT_EQ(fileBytes(documentIn(good)), document) << "a cut document never replaces the last one";
     EXPECT_EQ(QDir(good).entryList(QDir::Files | QDir::Hidden), QStringList{u"proect.htm"_s});
 }
 
@@ -168,9 +157,7 @@ TEST(ReportDocument, ReplacesALinkOrAPipeInsteadOfWritingThroughIt)
 {
     QTemporaryDir dir;
     const QString calculation = dir.filePath(u"calculation.pzr"_s);
-    QFile file(calculation);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("//Morvex//\r\n") > 0);
-    file.close();
+    writeFileBytes(calculation, "//Morvex//\r\n");
     QDir(dir.path()).mkpath(u"linked"_s);
     QDir(dir.path()).mkpath(u"piped"_s);
     ASSERT_TRUE(QFile::link(calculation, documentIn(dir.filePath(u"linked"_s))));
@@ -180,8 +167,8 @@ TEST(ReportDocument, ReplacesALinkOrAPipeInsteadOfWritingThroughIt)
         const QString path = documentIn(dir.filePath(QString::fromLatin1(folder)));
         EXPECT_EQ(writeReportDocument({dir.filePath(QString::fromLatin1(folder))}, document), path);
         ASSERT_TRUE(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink()) << folder;
-        EXPECT_EQ(readAll(path), document) << folder;
-        ASSERT_EQ(readAll(calculation), "//Morvex//\r\n");
+        EXPECT_EQ(fileBytes(path), document) << folder;
+        ASSERT_EQ(fileBytes(calculation), "//Morvex//\r\n");
     }
 }
 

@@ -25,17 +25,11 @@ void failOnUnexpectedDialogs()
 DialogRecorder::DialogRecorder()
 {
     setModalHandler([this](QDialog& dialog) {
-        SeenDialog shown;
-        shown.className = QString::fromLatin1(dialog.metaObject()->className());
-        shown.title = dialog.windowTitle();
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-            shown.text = box->text();
-            shown.icon = box->icon();
-            shown.buttons = box->standardButtons();
-            seen.push_back(shown);
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        seen.push_back(
+            {dialog.windowTitle(), box ? box->text() : QString(), box ? box->icon() : QMessageBox::NoIcon});
+        if (box)
             return int(QMessageBox::Ok);
-        }
-        seen.push_back(shown);
         if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
             const QString path = answerFileDialog ? answerFileDialog(*files) : QString();
             if (path.isEmpty())
@@ -66,6 +60,11 @@ void clickButton(const QObject* parent, const QString& name)
         QTest::mouseClick(button, Qt::LeftButton);
 }
 
+void clickButton(const QObject* parent, const char* name)
+{
+    clickButton(parent, QString::fromLatin1(name));
+}
+
 void typeInto(const QObject* parent, const QString& name, const QString& text)
 {
     if (auto* field = child<QLineEdit>(parent, name)) {
@@ -81,6 +80,36 @@ QString textOf(const QObject* parent, const QString& name)
     return field ? field->text() : QString();
 }
 
+void typeFields(const QObject* window, const Typing& typing)
+{
+    for (const auto& [field, text] : typing)
+        typeInto(window, QString::fromLatin1(field), QString::fromUtf8(text));
+}
+
+QString textOf(const QObject* parent, const char* name)
+{
+    return textOf(parent, QString::fromLatin1(name));
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+}
+
+QByteArray expectedReport(const char* name)
+{
+    const QByteArray bytes = fileBytes(QStringLiteral(EXPECTED_REPORTS "/") + QString::fromLatin1(name));
+    EXPECT_FALSE(bytes.isEmpty()) << "no expected report " << name;
+    return bytes;
+}
+
 void flushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -90,11 +119,9 @@ void flushDeletes()
 void openState(Glav& glav, const CalculationState& state)
 {
     QTemporaryDir folder;
-    QFile file(folder.filePath(QStringLiteral("state.pzr")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(writeCalculationFile(state, QLocale::c()));
-    file.close();
-    ASSERT_TRUE(glav.openCalculation(file.fileName()));
+    const QString path = folder.filePath(QStringLiteral("state.pzr"));
+    writeFileBytes(path, writeCalculationFile(state, QLocale::c()));
+    ASSERT_TRUE(glav.openCalculation(path));
 }
 
 QByteArray shownReportDocument(const Glav& glav)

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 class QFileDialog;
@@ -23,11 +24,9 @@ inline QLocale dotLocale()
 
 // A dialog the program tried to show, as the user would have seen it.
 struct SeenDialog {
-    QString className;
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
 };
 
 // Any dialog shown outside a DialogRecorder fails the running test instead of blocking it.
@@ -60,10 +59,21 @@ QWidget* topLevel(const QString& name);
 
 // Clicks a button found by objectName (a disabled button ignores the click, as it would for a user).
 void clickButton(const QObject* parent, const QString& name);
+void clickButton(const QObject* parent, const char* name);
 
 // Replaces the text of a line edit found by objectName as a user would, by typing it.
 void typeInto(const QObject* parent, const QString& name, const QString& text);
 QString textOf(const QObject* parent, const QString& name);
+// Types each {field, text} pair (UTF-8) into the window's field of that name.
+using Typing = std::vector<std::pair<const char*, const char*>>;
+void typeFields(const QObject* window, const Typing& typing);
+QString textOf(const QObject* parent, const char* name);
+
+// The bytes of a file, or empty when it cannot be read; writing fails the test when it fails.
+QByteArray fileBytes(const QString& path);
+void writeFileBytes(const QString& path, const QByteArray& bytes);
+// One of the expected report documents, checked in beside the report text's tests.
+QByteArray expectedReport(const char* name);
 
 class Glav;
 struct CalculationState;

@@ -11,17 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Typed = std::vector<std::pair<const char*, const char*>>;
-
-void type(QWidget* window, const Typed& texts)
-{
-    for (const auto& [field, text] : texts)
-        typeInto(window, QString::fromLatin1(field), QString::fromUtf8(text));
-}
-QString text(const QWidget* window, const char* field)
-{
-    return textOf(window, QString::fromLatin1(field));
-}
 // The open window of this name; a closed one waiting for deletion does not count.
 QWidget* openWindow(const char* name)
 {
@@ -39,12 +28,12 @@ void expectDump(const QWidget* window)
 struct Calculator {
     const char* name;
     const char* openedBy; // the main window's button; the vapour-pressure window opens from the liquid window
-    Typed typed;
+    Typing typed;
     const char* calculate;
     const char* result;
     const char* shown;
     double CalculationState::*stored;
-    Typed refused;
+    Typing refused;
     const char* apply;
     const char* target; // of the main window, or of the liquid window for the vapour pressure
 };
@@ -82,7 +71,7 @@ TEST_P(Calculators, LooksAsDesignedCalculatesStoresRefusesAndAppliesToItsField)
 {
     const Calculator& row = GetParam();
     const bool vapour = row.name == std::string_view("Plpar");
-    clickButton(&glav, QString::fromLatin1(row.openedBy));
+    clickButton(&glav, row.openedBy);
     QWidget* opener = vapour ? openWindow("Massjid") : &glav;
     if (vapour)
         clickButton(opener, u"Command3"_s);
@@ -91,23 +80,23 @@ TEST_P(Calculators, LooksAsDesignedCalculatesStoresRefusesAndAppliesToItsField)
     expectDump(window);
     EXPECT_FALSE(opener->isEnabled());
 
-    type(window, row.typed);
-    clickButton(window, QString::fromLatin1(row.calculate));
-    EXPECT_EQ(text(window, row.result), QString::fromUtf8(row.shown));
+    typeFields(window, row.typed);
+    clickButton(window, row.calculate);
+    EXPECT_EQ(textOf(window, row.result), QString::fromUtf8(row.shown));
     EXPECT_EQ(formatNumber(glav.state().*row.stored, commaLocale()), QString::fromUtf8(row.shown));
     {
         DialogRecorder dialogs;
-        type(window, row.refused);
-        clickButton(window, QString::fromLatin1(row.calculate));
+        typeFields(window, row.refused);
+        clickButton(window, row.calculate);
         ASSERT_EQ(dialogs.seen.size(), 1u);
         EXPECT_EQ(dialogs.seen[0].text, u"Ошибка ввода данных!"_s);
         EXPECT_EQ(dialogs.seen[0].title, u" "_s);
         EXPECT_EQ(dialogs.seen[0].icon, QMessageBox::Critical);
     }
-    EXPECT_EQ(text(window, row.result), QString::fromUtf8(row.shown)) << "the last result stays";
+    EXPECT_EQ(textOf(window, row.result), QString::fromUtf8(row.shown)) << "the last result stays";
 
-    clickButton(window, QString::fromLatin1(row.apply));
-    EXPECT_EQ(text(opener, row.target), QString::fromUtf8(row.shown));
+    clickButton(window, row.apply);
+    EXPECT_EQ(textOf(opener, row.target), QString::fromUtf8(row.shown));
     EXPECT_TRUE(opener->isEnabled());
     EXPECT_EQ(openWindow(row.name), nullptr);
 }
@@ -126,50 +115,44 @@ TEST(GasWindow, AppliesItsMassAndTheReportDerivesItWhileTheMassStands)
     QWidget* gas = openWindow("Massgas");
     ASSERT_NE(gas, nullptr);
     expectDump(gas);
-    EXPECT_EQ(text(gas, "density"), u"0,0792"_s);
+    EXPECT_EQ(textOf(gas, "density"), u"0,0792"_s);
     clickButton(gas, u"manualShutOff"_s);
-    EXPECT_EQ(text(gas, "shutOffTime"), u"300"_s);
+    EXPECT_EQ(textOf(gas, "shutOffTime"), u"300"_s);
     clickButton(gas, u"automaticShutOff"_s);
-    EXPECT_EQ(text(gas, "shutOffTime"), u"120"_s);
-    type(gas, {{"apparatusPressure", "0"},
-               {"apparatusVolume", "0"},
-               {"flowRate", "0,01"},
-               {"pipelinePressure", "600"}});
+    EXPECT_EQ(textOf(gas, "shutOffTime"), u"120"_s);
+    typeFields(gas, {{"apparatusPressure", "0"},
+                     {"apparatusVolume", "0"},
+                     {"flowRate", "0,01"},
+                     {"pipelinePressure", "600"}});
     auto* table = child<QTableWidget>(gas, u"pipelines"_s);
     for (const auto& [diameter, length] :
-         {std::pair{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}, {u"1"_s, u""_s}}) {
+         {std::pair{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}, {u"1"_s, u"1"_s}}) {
         clickButton(gas, u"addPipeline"_s);
         table->item(table->rowCount() - 1, 0)->setText(diameter);
         table->item(table->rowCount() - 1, 1)->setText(length);
     }
-    {
-        DialogRecorder dialogs;
-        clickButton(gas, u"calculate"_s);
-        ASSERT_EQ(dialogs.seen.size(), 1u) << "a section without its length";
-        EXPECT_EQ(dialogs.seen[0].text, u"Ошибка ввода данных!"_s);
-    }
     clickButton(gas, u"removePipeline"_s); // the last section, still selected
     clickButton(gas, u"calculate"_s);
     const auto results = [gas] {
-        return QStringList{text(gas, "apparatusGas"), text(gas, "flowGas"), text(gas, "pipelineGas"),
-                           text(gas, "gasMass")};
+        return QStringList{textOf(gas, "apparatusGas"), textOf(gas, "flowGas"), textOf(gas, "pipelineGas"),
+                           textOf(gas, "gasMass")};
     };
     EXPECT_EQ(results(), (QStringList{u"0"_s, u"1,2"_s, u"0,128412599715483"_s, u"0,105210277897466"_s}));
-    type(gas, {{"flowRate", "0,02"}});
+    typeFields(gas, {{"flowRate", "0,02"}});
     EXPECT_EQ(results(), QStringList(4, QString())) << "no result for inputs it does not answer";
-    type(gas, {{"flowRate", "0,01"}});
+    typeFields(gas, {{"flowRate", "0,01"}});
     clickButton(gas, u"calculate"_s);
     clickButton(gas, u"Command1"_s);
-    EXPECT_EQ(text(&glav, "Text1"), u"0,105210277897466"_s);
+    EXPECT_EQ(textOf(&glav, "Text1"), u"0,105210277897466"_s);
     EXPECT_TRUE(glav.isEnabled());
 
-    type(&glav, {{"Text2", "0,5"}, {"Text3", "100"}, {"Text4", "0,0792"}, {"Text5", "29,59"}});
+    typeFields(&glav, {{"Text2", "0,5"}, {"Text3", "100"}, {"Text4", "0,0792"}, {"Text5", "29,59"}});
     clickButton(&glav, u"Command1"_s);
     const GasReleaseFields typed{
         u"0"_s, u"0"_s, u"0,01"_s, u"120"_s, u"600"_s, {{u"25"_s, u"40"_s}, {u"15"_s, u"10"_s}}, u"0,0792"_s};
     const QString derivation = gasReleaseSubsection(calculateGasRelease(typed, commaLocale()), commaLocale());
     EXPECT_TRUE(glav.state().out.contains(derivation));
-    type(&glav, {{"Text1", "0,1052"}});
+    typeFields(&glav, {{"Text1", "0,1052"}});
     clickButton(&glav, u"Command1"_s);
     EXPECT_FALSE(glav.state().out.contains(derivation)) << "a mass typed over it";
     flushDeletes();

@@ -17,18 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
 // A calculation with more digits than the file keeps; the evaporated mass Em differs from the
 // mass Mass, as after a ventilation calculation.
 // clang-format off
@@ -75,7 +63,7 @@ class FileMenu : public testing::Test {
         Glav glav(commaLocale());
         glav.show();
         use(glav, "save", path);
-        EXPECT_EQ(contentsOf(path), previous);
+        EXPECT_EQ(fileBytes(path), previous);
         expectCriticalMessageAbout(path, u"Файл на диске не изменен"_s);
         EXPECT_EQ(glav.windowTitle(), u"Расчет избыточного давления взрыва //Tarvolin\\\\"_s);
         use(glav, "quit", path);
@@ -88,39 +76,9 @@ class FileMenu : public testing::Test {
     DialogRecorder dialogs;
 };
 
-// Saved in a comma locale and opened in a dot locale: the numbers come back as the file keeps them,
-// the fields that show a quantity of the file are refilled (the mass field with the evaporated mass
-// Em), and whatever else the user typed or chose stays.
-TEST_F(FileMenu, SaveAndReopenInAnotherLocaleRestoresTheNumbers)
-{
-    const QString path = pathOf(u"busy.pzr"_s);
-    {
-        Glav saving(commaLocale());
-        openState(saving, busyState);
-        use(saving, "save", path);
-        EXPECT_EQ(saving.windowTitle(), path);
-    }
-    Glav glav(dotLocale());
-    const std::pair<const char*, const char*> kept[] = {
-        {"Text6", "4"}, {"Text7", "950"}, {"Text8", "100"}, {"Text10", "2.5kPa"}};
-    for (const auto& [field, text] : kept)
-        typeInto(&glav, QString::fromLatin1(field), QString::fromLatin1(text));
-    child<QCheckBox>(&glav, u"Check2"_s)->setChecked(true);
-    use(glav, "open", path);
-    EXPECT_EQ(writeCalculationFile(glav.state(), commaLocale()), contentsOf(path));
-    QStringList shown; // Text1 to Text13
-    for (int field = 1; field <= 13; ++field)
-        shown << textOf(&glav, u"Text"_s + QString::number(field));
-    EXPECT_EQ(shown.join(u' '),
-              u"10.5 0.3 33.3333333333333 0 4.91159135559921 4 950 100 31.36 2.5kPa 20 8 800"_s);
-    EXPECT_TRUE(child<QCheckBox>(&glav, u"Check2"_s)->isChecked());
-    EXPECT_EQ(glav.windowTitle(), path);
-    EXPECT_EQ(dialogs.seen.size(), 2u) << "no message";
-}
-
 TEST_F(FileMenu, SaveCutShortByAFileSizeLimitKeepsThePreviousFileAndTheWindow)
 {
-    writeFile(pathOf(u"kept.pzr"_s), previous);
+    writeFileBytes(pathOf(u"kept.pzr"_s), previous);
     FileSizeLimit limit(100); // the file would be cut after its first lines
     expectFailedSaveAndQuit(pathOf(u"kept.pzr"_s));
 }
@@ -130,7 +88,7 @@ TEST_F(FileMenu, SaveOnAFullDiskKeepsThePreviousFileAndTheWindow)
     FullFileSystem disk;
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
-    writeFile(disk.path() + u"/kept.pzr"_s, previous);
+    writeFileBytes(disk.path() + u"/kept.pzr"_s, previous);
     disk.fill();
     expectFailedSaveAndQuit(disk.path() + u"/kept.pzr"_s);
 }
@@ -154,7 +112,7 @@ TEST_F(FileMenu, ABadFileChangesNothingAndIsTold)
     for (const auto& [name, bytes, reason] : badFiles) {
         const QString path = pathOf(QString::fromLatin1(name) + u".pzr"_s);
         if (!bytes.isEmpty())
-            writeFile(path, bytes);
+            writeFileBytes(path, bytes);
         use(glav, "open", path);
         EXPECT_EQ(whatTheUserHas(glav), before) << name;
         expectCriticalMessageAbout(path, QString::fromUtf8(reason));

@@ -35,10 +35,7 @@ CalculationState busyState()
 // Every number as the fields show it, after a blank or the minus sign, and a blank; plain ASCII.
 TEST(CalculationFileWriting, WritesEachNumberBetweenSignPlaceAndBlankAndRefusesOneThatCouldNotBeReadBack)
 {
-    CalculationState state;
-    state.EP = -2.5;
-    state.U = 1.0f / 3;
-    state.Qsg = 0.5;
+    CalculationState state{.EP = -2.5, .Qsg = 0.5, .U = 1.0f / 3};
     const QLocale arabic(QLocale::Arabic, QLocale::Egypt); // its own separator: the file keeps a point
     EXPECT_EQ(writeCalculationFile(state, commaLocale()).split('\n').value(1), "-2,5 \r");
     EXPECT_EQ(writeCalculationFile(state, commaLocale()).split('\n').value(14), " 0,3333333 \r");

@@ -1,4 +1,3 @@
-#include "interpolation.h"
 #include "numbers.h"
 #include "user_error.h"
 #include "window_test.h"
@@ -46,14 +45,6 @@ TEST(ParseNumber, ReadsOnlyPlainNumbersWithTheLocaleSeparator)
     EXPECT_DOUBLE_EQ(parseNumber(u"-1.5E+16"_s, dotLocale()), -1.5e16);
     EXPECT_THROW(parseNumber(u"0,3"_s, dotLocale()), UserError);
     EXPECT_THROW(parseNumber(u"1,000"_s, dotLocale()), UserError);
-}
-
-TEST(Interpolate, FollowsTheLineThroughBothPointsBeyondThemToo)
-{
-    const std::pair<double, double> line[] = {{0, 1}, {0.05, 1.3}, {0.1, 1.6}, {1, 7}, {-0.05, 0.7}};
-    for (const auto& [x, y] : line)
-        EXPECT_NEAR(Interpolate(0, 0.05, x, 1, 1.3), y, 1e-12) << x;
-    EXPECT_THROW(Interpolate(1, 1, 2, 0, 1), UserError);
 }
 
 } // namespace

@@ -20,8 +20,7 @@ namespace {
 const Substance& row(const char* name)
 {
     const auto& rows = shippedSubstances();
-    const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [name](const Substance& s) { return s.name == QString::fromUtf8(name); });
+    const auto found = std::ranges::find(rows, QString::fromUtf8(name), &Substance::name);
     EXPECT_NE(found, rows.end()) << name;
     return *found;
 }
@@ -77,10 +76,8 @@ TEST(SubstanceSearch, FindsNameSynonymAndFormulaIgnoringCaseAndYo)
     EXPECT_EQ(names(u" КУМОЛ"_s), QStringList{u"Изопропилбензол"_s});
     EXPECT_EQ(names(u""_s).size(), qsizetype(rows.size()));
     EXPECT_TRUE(names(u"нет такого"_s).isEmpty());
-    Substance fir;
-    fir.name = u"Масло ёлочное"_s;
-    EXPECT_TRUE(matchesSearch(fir, u"ЕЛОЧ"_s));
-    EXPECT_TRUE(matchesSearch(fir, u"ёлоч"_s));
+    const Substance fir{.name = u"Масло ёлочное"_s};
+    EXPECT_TRUE(matchesSearch(fir, u"ЕЛОЧ"_s) && matchesSearch(fir, u"ёлоч"_s));
 }
 
 // Hydrogen 1, any other gas 0,5, a liquid 0,3 from its flash point on and 0 below it.
@@ -104,15 +101,14 @@ TEST(SubstanceChoice, ApplyingStoresWhatTheCalculatorsWouldAndFillsTheMainWindow
     const QLocale locale = commaLocale();
     CalculationState state;
     const MainWindowTexts methane = applySubstance(state, row("Метан"), locale);
-    EXPECT_EQ((std::vector{state.nC, state.nH, state.nO, state.nX, state.M}),
-              (std::vector{1.0, 4.0, 0.0, 0.0, 16.043}));
-    EXPECT_EQ(state.Cst, stoichiometricConcentration(1, 4, 0, 0));
-    EXPECT_EQ(state.pl, vapourDensity(16.043, 37));
+    EXPECT_EQ((std::vector{state.nC, state.nH, state.nO, state.nX, state.M, state.Cst, state.pl}),
+              (std::vector{1.0, 4.0, 0.0, 0.0, 16.043, stoichiometricConcentration(1, 4, 0, 0),
+                           vapourDensity(16.043, 37)}));
     EXPECT_EQ(state.substance, u"Метан"_s);
-    const QStringList texts{methane.stoichiometric, methane.density, methane.heat, methane.maxPressure,
-                            methane.participation};
-    EXPECT_EQ(texts, (QStringList{u"9,36329588014981"_s, formatNumber(state.pl, locale), u"50"_s, u"706"_s,
-                                  u"0,5"_s}));
+    EXPECT_EQ(
+        (QStringList{methane.stoichiometric, methane.density, methane.heat, methane.maxPressure,
+                     methane.participation}),
+        (QStringList{u"9,36329588014981"_s, formatNumber(state.pl, locale), u"50"_s, u"706"_s, u"0,5"_s}));
 
     const MainWindowTexts acetone = applySubstance(state, row("Ацетон"), locale);
     EXPECT_EQ(state.Pn, antoinePressure(6.37551, 1281.721, 237.088, 37));
@@ -144,17 +140,13 @@ TEST(OwnSubstances, RowsSurviveTheFileAndADamagedFileIsKeptAside)
     EXPECT_EQ(textsOf(loaded.rows[0], commaLocale()), textsOf(mine, commaLocale()));
 
     const QByteArray damaged = "header\nТолуол;;C7H8;ЛВЖ;сто\n";
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
-    file.close();
+    writeFileBytes(path, damaged);
     loaded = loadOwnSubstances(path);
     EXPECT_TRUE(loaded.rows.empty());
     EXPECT_TRUE(loaded.damage.contains(u"строка 2: неверное число полей"_s));
     const QStringList aside = QDir(folder.filePath(u"own"_s)).entryList({u"substances.csv.поврежден-*"_s});
     ASSERT_EQ(aside.size(), 1);
-    QFile kept(folder.filePath(u"own/"_s + aside[0]));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), damaged);
+    EXPECT_EQ(fileBytes(folder.filePath(u"own/"_s + aside[0])), damaged);
     EXPECT_FALSE(QFile::exists(path));
 }
 

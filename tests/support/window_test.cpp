@@ -54,41 +54,31 @@ QWidget* topLevel(const QString& name)
     return nullptr;
 }
 
-void clickButton(const QObject* parent, const QString& name)
+void clickButton(const QObject* parent, QAnyStringView name)
 {
-    if (auto* button = child<QAbstractButton>(parent, name))
+    if (auto* button = child<QAbstractButton>(parent, name.toString()))
         QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void clickButton(const QObject* parent, const char* name)
+void typeInto(const QObject* parent, QAnyStringView name, const QString& text)
 {
-    clickButton(parent, QString::fromLatin1(name));
-}
-
-void typeInto(const QObject* parent, const QString& name, const QString& text)
-{
-    if (auto* field = child<QLineEdit>(parent, name)) {
+    if (auto* field = child<QLineEdit>(parent, name.toString())) {
         field->selectAll();
         field->del();
         QTest::keyClicks(field, text);
     }
 }
 
-QString textOf(const QObject* parent, const QString& name)
+QString textOf(const QObject* parent, QAnyStringView name)
 {
-    auto* field = child<QLineEdit>(parent, name);
+    auto* field = child<QLineEdit>(parent, name.toString());
     return field ? field->text() : QString();
 }
 
 void typeFields(const QObject* window, const Typing& typing)
 {
     for (const auto& [field, text] : typing)
-        typeInto(window, QString::fromLatin1(field), QString::fromUtf8(text));
-}
-
-QString textOf(const QObject* parent, const char* name)
-{
-    return textOf(parent, QString::fromLatin1(name));
+        typeInto(window, field, QString::fromUtf8(text));
 }
 
 QByteArray fileBytes(const QString& path)

@@ -58,16 +58,14 @@ template <typename T> T* child(const QObject* parent, const QString& name)
 QWidget* topLevel(const QString& name);
 
 // Clicks a button found by objectName (a disabled button ignores the click, as it would for a user).
-void clickButton(const QObject* parent, const QString& name);
-void clickButton(const QObject* parent, const char* name);
+void clickButton(const QObject* parent, QAnyStringView name);
 
 // Replaces the text of a line edit found by objectName as a user would, by typing it.
-void typeInto(const QObject* parent, const QString& name, const QString& text);
-QString textOf(const QObject* parent, const QString& name);
+void typeInto(const QObject* parent, QAnyStringView name, const QString& text);
+QString textOf(const QObject* parent, QAnyStringView name);
 // Types each {field, text} pair (UTF-8) into the window's field of that name.
 using Typing = std::vector<std::pair<const char*, const char*>>;
 void typeFields(const QObject* window, const Typing& typing);
-QString textOf(const QObject* parent, const char* name);
 
 // The bytes of a file, or empty when it cannot be read; writing fails the test when it fails.
 QByteArray fileBytes(const QString& path);

@@ -37,10 +37,6 @@ struct Calculator {
     const char* apply;
     const char* target; // of the main window, or of the liquid window for the vapour pressure
 };
-void PrintTo(const Calculator& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 // clang-format off
 const Calculator calculators[] = {

@@ -1,14 +1,13 @@
 #include "calculation_file.h"
 #include "failing_disk.h"
 #include "glav.h"
+#include "window_dump.h"
 #include "window_test.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -24,16 +23,12 @@ const CalculationState busyState{.Mass = 0.771732, .Z = 0.3, .Vsv = 100.0 / 3, .
                                  .Qsg = 31.36, .n = 8, .L = 20, .U = 2.0f / 3, .Vvent = 800, .Em = 10.5};
 // clang-format on
 
-// Everything of the main window that opening or saving could change.
-QStringList whatTheUserHas(const Glav& glav)
+// Everything of the main window that opening or saving could change: its title, fields and check
+// boxes, the numbers and the report.
+QString whatTheUserHas(const Glav& glav)
 {
-    QStringList has{glav.state().out, glav.windowTitle(),
-                    QString::fromLatin1(writeCalculationFile(glav.state(), QLocale::c()))};
-    for (const QLineEdit* field : glav.findChildren<QLineEdit*>())
-        has << field->objectName() + u'=' + field->text();
-    for (const QCheckBox* box : glav.findChildren<QCheckBox*>())
-        has << box->objectName() + (box->isChecked() ? u"+"_s : u"-"_s);
-    return has;
+    return dumpWindow(glav) + glav.state().out
+           + QString::fromLatin1(writeCalculationFile(glav.state(), QLocale::c()));
 }
 
 class FileMenu : public testing::Test {
@@ -99,7 +94,7 @@ TEST_F(FileMenu, ABadFileChangesNothingAndIsTold)
 {
     Glav glav(commaLocale());
     openState(glav, busyState);
-    const QStringList before = whatTheUserHas(glav);
+    const QString before = whatTheUserHas(glav);
     const QByteArray file = writeCalculationFile(busyState, commaLocale());
     const std::tuple<const char*, QByteArray, const char*> badFiles[] = {
         {"cut", file.left(file.indexOf("\r\n", 60) + 2), "файл обрывается после строки"},

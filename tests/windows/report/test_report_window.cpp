@@ -2,7 +2,6 @@
 #include "report_browser.h"
 #include "report_publisher.h"
 #include "result_out.h"
-#include "user_error.h"
 #include "window_dump.h"
 #include "window_test.h"
 
@@ -34,15 +33,6 @@ TEST(ResultOut, LooksAsDesigned)
     Result_Out window;
     window.show();
     expectWindowDump(window, QStringLiteral(EXPECTED "/report/expected/Result_Out.txt"));
-}
-
-TEST(ReportPublisher, AFailedWriteOpensNoWindow)
-{
-    QTemporaryDir folder;
-    ReportPublisher publisher;
-    publisher.setDocumentFolders({unwritableFolder(folder)});
-    EXPECT_THROW(publisher.PublishReport(u"x"_s), UserError);
-    EXPECT_EQ(publisher.window(), nullptr);
 }
 
 // Two running copies of the program publish into one folder in turn; each shows what it wrote.

@@ -89,17 +89,19 @@ TEST_F(SubstanceWindow, OwnSubstancesAreCheckedAddedAndDeleted)
             messages << box->text();
             return int(QMessageBox::Ok);
         }
-        const auto type = [&dialog](const char* field, const QString& text) {
-            dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(text);
+        // The form's fields take Cyrillic text, which test key clicks cannot type.
+        const auto fill = [&dialog](const Typing& typing) {
+            for (const auto& [field, text] : typing)
+                dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
         };
-        type("name", u"Растворитель 646"_s);
-        type("formula", u"C7H8"_s);
-        type("nC", u"7"_s);
-        type("nH", u"8"_s);
-        type("source", u"паспорт безопасности"_s);
-        type("M", u"95"_s);
+        fill({{"name", "Растворитель 646"},
+              {"formula", "C7H8"},
+              {"nC", "7"},
+              {"nH", "8"},
+              {"source", "паспорт безопасности"},
+              {"M", "95"}});
         dialog.accept(); // 3 % off the formula's mass
-        type("M", u"92,14"_s);
+        fill({{"M", "92,14"}});
         dialog.accept();
         return dialog.result();
     });

@@ -61,6 +61,9 @@ QString applyWarnings(const Substance& s, double designTemperature, const QLocal
                      + formatNumber(*s.antoineFrom, locale) + QStringLiteral("…")
                      + degrees(*s.antoineTo, locale)
                      + QStringLiteral("): давление пара будет экстраполяцией.");
+    if (!s.own && !s.proofRead)
+        lines << QStringLiteral("Значения этой строки еще не сверены с печатным изданием источника: "
+                                "перед подписанием решения проверьте их по справочнику.");
     if (!burnsByStoichiometricFormula(s))
         lines << QStringLiteral("Формула Сст по СП 12.13130.2009 не учитывает серу и фосфор: Сст не "
                                 "заполняется, рассчитайте ее по уравнению реакции горения.");

@@ -142,13 +142,36 @@ QString writeSubstanceTable(const std::vector<Substance>& rows)
     return text;
 }
 
+namespace {
+
+QString builtInText(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(QStringLiteral("таблица веществ не встроена в программу"));
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+QStringList proofReadSubstanceNames()
+{
+    QStringList names;
+    for (const QString& line : builtInText(QStringLiteral(":/data/substances-proofread.txt")).split(u'\n'))
+        if (!line.trimmed().isEmpty() && !line.startsWith(u'#'))
+            names << line.trimmed();
+    return names;
+}
+
 const std::vector<Substance>& shippedSubstances()
 {
     static const std::vector<Substance> rows = [] {
-        QFile file(QStringLiteral(":/data/substances.csv"));
-        if (!file.open(QIODevice::ReadOnly))
-            throw UserError(QStringLiteral("таблица веществ не встроена в программу"));
-        return readSubstanceTable(QString::fromUtf8(file.readAll()));
+        std::vector<Substance> table =
+            readSubstanceTable(builtInText(QStringLiteral(":/data/substances.csv")));
+        const QStringList proofRead = proofReadSubstanceNames();
+        for (Substance& row : table)
+            row.proofRead = proofRead.contains(row.name);
+        return table;
     }();
     return rows;
 }

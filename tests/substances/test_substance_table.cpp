@@ -32,6 +32,10 @@ TEST(SubstanceTable, EveryShippedRowPassesTheChecksAndGasesAndLiquidsAreThere)
     const auto gases = std::count_if(rows.begin(), rows.end(), [](const Substance& s) { return s.isGas(); });
     EXPECT_GE(gases, 15);
     EXPECT_GE(long(rows.size()) - gases, 45);
+    for (const QString& name : proofReadSubstanceNames()) {
+        const auto found = std::ranges::find(rows, name, &Substance::name);
+        EXPECT_TRUE(found != rows.end() && found->proofRead) << name.toStdString();
+    }
 }
 
 // One row per check: the faults published tables are known to have, each named by its field.
@@ -115,7 +119,8 @@ TEST(SubstanceChoice, ApplyingStoresWhatTheCalculatorsWouldAndFillsTheMainWindow
     EXPECT_EQ((std::vector{state.A, state.B, state.C}), (std::vector{6.37551, 1281.721, 237.088}));
     EXPECT_EQ((QStringList{acetone.heat, acetone.maxPressure, acetone.participation}),
               (QStringList{u"31,36"_s, QString(), u"0,3"_s}));
-    EXPECT_TRUE(applyWarnings(row("Ацетон"), 37, locale).isEmpty());
+    EXPECT_TRUE(applyWarnings(row("Ацетон"), 37, locale).isEmpty()) << "proof-read";
+    EXPECT_TRUE(applyWarnings(row("Толуол"), 37, locale).contains(u"не сверены с печатным изданием"_s));
     EXPECT_TRUE(applyWarnings(row("Ацетон"), 95, locale).contains(u"экстраполяцией"_s));
     EXPECT_EQ(chosenSubstance(state, shippedSubstances()), &row("Ацетон"));
     state.A = 6;

@@ -86,6 +86,8 @@ void Substances::buildControls()
     nameControl(warning, QStringLiteral("warning"), QStringLiteral("Предупреждение"));
     warning->setWordWrap(true);
     warning->setStyleSheet(QStringLiteral("color: #b00000"));
+    // Room for two lines, so that the list does not jump as the user moves between rows.
+    warning->setMinimumHeight(2 * warning->fontMetrics().lineSpacing());
 
     auto* tables = new QHBoxLayout;
     tables->addWidget(list, 3);

@@ -2,7 +2,6 @@
 
 #include "calculation_state.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
@@ -66,29 +65,19 @@ class CalculatorWindow : public QWidget {
     QPointer<QLineEdit> target_;
 };
 
-// The open calculator window of this kind, or nullptr. A closed window waiting to be deleted does
-// not count.
-template <typename Window> Window* openWindowOf()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<Window*>(widget); window && window->isVisible())
-            return window;
-    return nullptr;
-}
-
-// Disables the opener and shows the calculator window of this kind, creating it unless it is open
-// already: each calculator exists at most once.
-template <typename Window, typename... Args> Window* openCalculator(QWidget* opener, Args&&... args)
+// Disables the opener and shows the calculator window it holds in `held`, creating it unless it is
+// open already (a closed window waiting to be deleted does not count): each exists at most once.
+template <typename Window, typename... Args>
+Window* openCalculator(QPointer<Window>& held, QWidget* opener, Args&&... args)
 {
     opener->setEnabled(false);
-    Window* window = openWindowOf<Window>();
-    if (window)
-        window->raise();
+    if (held && held->isVisible())
+        held->raise();
     else
-        window = new Window(opener, std::forward<Args>(args)...);
-    window->show();
-    window->activateWindow();
-    return window;
+        held = new Window(opener, std::forward<Args>(args)...);
+    held->show();
+    held->activateWindow();
+    return held;
 }
 
 template <typename Window>

@@ -88,7 +88,7 @@ void Massjid::Command2_Click()
 
 void Massjid::Command3_Click()
 {
-    openCalculator<Plpar>(this, Text2, state_, locale_);
+    openCalculator(plpar_, this, Text2, state_, locale_);
 }
 
 void Massjid::Command1_Click()

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 
+class Plpar;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -26,6 +27,8 @@ class Massjid : public CalculatorWindow {
   private:
     void Form_Load();
     void buildControls();
+
+    QPointer<Plpar> plpar_; // the vapour-pressure window, while open
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

@@ -303,15 +303,15 @@ void Glav::Command1_Click()
 
 void Glav::Command2_Click()
 {
-    openCalculator<Steh>(this, Text5, state_, locale_);
+    openCalculator(steh_, this, Text5, state_, locale_);
 }
 void Glav::Command3_Click()
 {
-    openCalculator<Plotn>(this, Text4, state_, locale_);
+    openCalculator(plotn_, this, Text4, state_, locale_);
 }
 void Glav::Command4_Click()
 {
-    openCalculator<Massjid>(this, Text1, state_, locale_);
+    openCalculator(massjid_, this, Text1, state_, locale_);
 }
 
 SectionAdditions Glav::reportAdditions() const
@@ -330,13 +330,13 @@ SectionAdditions Glav::reportAdditions() const
 
 void Glav::gasmass_Click()
 {
-    openCalculator<Massgas>(this, Text1, state_, locale_, gasRelease_);
+    openCalculator(massgas_, this, Text1, state_, locale_, gasRelease_);
 }
 
 // The substance window fills the fields whose quantity the table gives; the others stay as typed.
 void Glav::substances_Click()
 {
-    openCalculator<Substances>(this, state_, locale_, [this](const MainWindowTexts& texts) {
+    openCalculator(substances_, this, state_, locale_, [this](const MainWindowTexts& texts) {
         const std::pair<QLineEdit*, QString> filled[] = {{Text5, texts.stoichiometric},
                                                          {Text4, texts.density},
                                                          {Text9, texts.heat},

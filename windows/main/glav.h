@@ -7,15 +7,21 @@
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
+class Massgas;
+class Massjid;
+class Plotn;
 class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class Steh;
+class Substances;
 
 // The main window: source data of the excess-pressure and emergency-ventilation calculations,
 // the buttons that open the calculator windows, and the file menu. It owns the calculation state
@@ -81,6 +87,12 @@ class Glav : public QMainWindow {
     bool reportFontsWarmedUp_ = false;
     // The gas release whose mass the gas-mass window last wrote into Text1; not saved to the file.
     std::optional<GasRelease> gasRelease_;
+    // The windows it opens, while they are open: each at most once.
+    QPointer<Steh> steh_;
+    QPointer<Plotn> plotn_;
+    QPointer<Massjid> massjid_;
+    QPointer<Massgas> massgas_;
+    QPointer<Substances> substances_;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

@@ -1,5 +1,5 @@
 // Draws the substance window, opened from the main window with a search typed, into a PNG file:
-// substance_window_screenshot <file.png>
+// substance_window_screenshot <file.png> [search, "спирт" unless given]
 #include "form_layout.h"
 #include "glav.h"
 
@@ -22,7 +22,8 @@ int main(int argc, char** argv)
             window = widget;
     if (!window)
         return 1;
-    window->findChild<QLineEdit*>(QStringLiteral("search"))->setText(QStringLiteral("спирт"));
+    const QString search = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("спирт");
+    window->findChild<QLineEdit*>(QStringLiteral("search"))->setText(search);
     QApplication::processEvents();
     return window->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

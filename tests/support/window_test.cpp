@@ -93,11 +93,16 @@ void writeFileBytes(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
 }
 
+QByteArray expectedFile(const QString& path)
+{
+    const QByteArray bytes = fileBytes(path);
+    EXPECT_FALSE(bytes.isEmpty()) << "no expected file " << path.toStdString();
+    return bytes;
+}
+
 QByteArray expectedReport(const char* name)
 {
-    const QByteArray bytes = fileBytes(QStringLiteral(EXPECTED_REPORTS "/") + QString::fromLatin1(name));
-    EXPECT_FALSE(bytes.isEmpty()) << "no expected report " << name;
-    return bytes;
+    return expectedFile(QStringLiteral(EXPECTED_REPORTS "/") + QString::fromLatin1(name));
 }
 
 void flushDeletes()

@@ -121,9 +121,7 @@ class RoomWorkflow : public testing::TestWithParam<const char*> {
     QByteArray expected(const char* stem, const char* extension) const
     {
         const QByteArray name = QByteArray(stem) + '_' + decimal() + '.' + extension;
-        const QByteArray bytes = fileBytes(QStringLiteral(EXPECTED_WORKFLOW "/") + QString::fromLatin1(name));
-        EXPECT_FALSE(bytes.isEmpty()) << "missing expected file " << name.constData();
-        return bytes;
+        return expectedFile(QStringLiteral(EXPECTED_WORKFLOW "/") + QString::fromLatin1(name));
     }
 
     QTemporaryDir folder;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calculation_file.h"
 #include "calculation_state.h"
 #include "gas_release.h"
 #include "report_publisher.h"
 #include "report_sections.h"
+#include "substance.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -79,14 +81,19 @@ class Glav : public QMainWindow {
     void showOpenedValues();
     // What the substance table and the gas-mass window add to the room and outdoor reports.
     SectionAdditions reportAdditions() const;
+    std::vector<Substance> substanceCandidates() const;
+    // What the calculation file carries beyond its numbers.
+    CalculationFileExtension fileExtension() const;
 
     QLocale locale_;
     CalculationState state_;
     // Writes the report document and shows the report window.
     ReportPublisher reportPublisher_;
     bool reportFontsWarmedUp_ = false;
-    // The gas release whose mass the gas-mass window last wrote into Text1; not saved to the file.
+    // The gas release whose mass the gas-mass window last wrote into Text1, or the opened file gave.
     std::optional<GasRelease> gasRelease_;
+    // The substance the opened calculation file described, as that file gave it.
+    std::optional<Substance> openedSubstance_;
     // The windows it opens, while they are open: each at most once.
     QPointer<Steh> steh_;
     QPointer<Plotn> plotn_;

@@ -5,7 +5,7 @@
 #include "report_document.h"
 #include "report_sections.h"
 #include "ventilation.h"
-#include "window_test.h"
+#include "core_test.h"
 #include "windows1251.h"
 
 #include <QDir>

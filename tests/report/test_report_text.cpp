@@ -1,3 +1,4 @@
+#include "core_test.h"
 #include "excess_pressure.h"
 #include "failing_disk.h"
 #include "gas_release_section.h"
@@ -5,7 +6,6 @@
 #include "report_document.h"
 #include "report_sections.h"
 #include "ventilation.h"
-#include "core_test.h"
 #include "windows1251.h"
 
 #include <QDir>

@@ -6,7 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cpp_files() {
-    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    # The project's own git checkout (a worktree has a .git file); an unpacked tarball has none,
+    # even when it lies inside some other repository.
+    if [ -e .git ] && command -v git >/dev/null; then
         git ls-files '*.cpp' '*.h'
     else
         find . -path ./build -prune -o -path ./.git -prune -o -type f \( -name '*.cpp' -o -name '*.h' \) -print |

@@ -43,7 +43,7 @@ class Substances : public CalculatorWindow {
     void showRows(const QString& selectName = {});
     const Substance* current() const;
     std::vector<Substance> rows() const;
-    void saveOwn(std::vector<Substance> own, const QString& selectName);
+    void changeOwn(const std::function<void(std::vector<Substance>&)>& change, const QString& selectName);
 
     AppliedHandler applied_;
     std::vector<Substance> own_;

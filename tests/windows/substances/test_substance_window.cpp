@@ -2,10 +2,12 @@
 #include "modal.h"
 #include "own_substances.h"
 #include "substance_table.h"
+#include "whole_file.h"
 #include "window_dump.h"
 #include "window_test.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -116,6 +118,95 @@ TEST_F(SubstanceWindow, OwnSubstancesAreCheckedAddedAndDeleted)
     clickButton(window, u"remove"_s);
     EXPECT_TRUE(loadOwnSubstances(ownSubstancesPath()).rows.empty());
     EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()));
+}
+
+Substance ownRow(const QString& name)
+{
+    Substance row = *std::ranges::find(shippedSubstances(), u"Толуол"_s, &Substance::name);
+    row.name = name;
+    return row;
+}
+
+// What another running copy of the program does to the shared file.
+void addAsAnotherCopy(const QString& name)
+{
+    changeOwnSubstances(ownSubstancesPath(),
+                        [&name](std::vector<Substance>& rows) { addOwnSubstance(rows, ownRow(name)); });
+}
+
+QStringList ownNames()
+{
+    QStringList names;
+    for (const Substance& row : loadOwnSubstances(ownSubstancesPath()).rows)
+        names << row.name;
+    return names;
+}
+
+// A save that fails keeps the form open with what was typed; the next one keeps the row another
+// copy added meanwhile, and the list shows both.
+TEST_F(SubstanceWindow, ARefusedSaveKeepsTheTypedRowAndAnotherCopysRowIsKept)
+{
+    QWidget* window = openSubstances();
+    QDir().mkpath(ownSubstancesPath()); // a folder where the file should be
+    QStringList messages;
+    setModalHandler([&](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            messages << box->text();
+            return int(QMessageBox::Ok);
+        }
+        auto* name = dialog.findChild<QLineEdit*>(u"name"_s);
+        for (const auto& [field, text] :
+             Typing{{"formula", "C7H8"}, {"nC", "7"}, {"nH", "8"}, {"M", "92,14"}})
+            dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
+        name->setText(u"Растворитель 646"_s);
+        dialog.findChild<QLineEdit*>(u"source"_s)->setText(u"паспорт безопасности"_s);
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << "still open";
+        EXPECT_EQ(name->text(), u"Растворитель 646"_s);
+        QDir(ownSubstancesPath()).removeRecursively();
+        addAsAnotherCopy(u"Растворитель Б-1"_s);
+        dialog.accept();
+        return dialog.result();
+    });
+    clickButton(window, u"add"_s);
+    failOnUnexpectedDialogs();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(u"Файл собственных веществ "_s + fileNameShown(ownSubstancesPath())
+                                       + u" не прочитан: это не обычный файл."_s));
+    EXPECT_EQ(ownNames(), (QStringList{u"Растворитель Б-1"_s, u"Растворитель 646"_s}));
+    auto* list = child<QTableWidget>(window, u"list"_s);
+    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()) + 2);
+    EXPECT_EQ(list->item(list->currentRow(), 0)->text(), u"Растворитель 646 (свое)"_s);
+}
+
+// "Изменить…" changes the row that is current, and only that one.
+TEST_F(SubstanceWindow, EditingChangesTheCurrentRow)
+{
+    addAsAnotherCopy(u"Растворитель Р-4"_s);
+    addAsAnotherCopy(u"Растворитель Р-5"_s);
+    QWidget* window = openSubstances();
+    child<QLineEdit>(window, u"search"_s)->setText(u"Р-5"_s);
+    setModalHandler([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(u"name"_s)->setText(u"Растворитель Р-6"_s);
+        dialog.accept();
+        return dialog.result();
+    });
+    clickButton(window, u"edit"_s);
+    failOnUnexpectedDialogs();
+    EXPECT_EQ(ownNames(), (QStringList{u"Растворитель Р-4"_s, u"Растворитель Р-6"_s}));
+}
+
+// A damaged file is told on opening the window; its sound rows are listed.
+TEST_F(SubstanceWindow, ADamagedFileIsToldAndItsSoundRowsListed)
+{
+    addAsAnotherCopy(u"Растворитель Р-4"_s);
+    writeFileBytes(ownSubstancesPath(), fileBytes(ownSubstancesPath()) + "Толуол;;C7H8\n");
+    DialogRecorder dialogs;
+    QWidget* window = openSubstances();
+    ASSERT_EQ(dialogs.seen.size(), 1u);
+    EXPECT_TRUE(dialogs.seen[0].text.contains(u"поврежден: строка 3: неверное число полей"_s));
+    auto* list = child<QTableWidget>(window, u"list"_s);
+    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()) + 1);
 }
 
 } // namespace

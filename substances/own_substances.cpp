@@ -19,7 +19,7 @@
 namespace {
 
 // A file larger than this is not a table of the user's substances and is not read.
-constexpr qint64 ownFileMaxSize = 4 * 1024 * 1024;
+constexpr qint64 ownFileMaxSize = 16 * 1024 * 1024;
 // Another copy holds the lock only while it reads and writes the file.
 constexpr int lockWaitMilliseconds = 10000;
 

@@ -40,10 +40,11 @@ void require(bool condition, int column, const QString& reason)
         throw SubstanceProblem(column, reason);
 }
 
+// C0 and C1 control characters, DEL, and the Unicode line and paragraph separators.
 bool isControl(QChar c)
 {
-    return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
-           || c.category() == QChar::Separator_Paragraph;
+    const char16_t code = c.unicode();
+    return code < 0x20 || (code >= 0x7f && code < 0xa0) || code == 0x2028 || code == 0x2029;
 }
 
 bool sameCount(double a, double b)
@@ -80,7 +81,7 @@ void checkAtoms(const Substance& s)
     require(sameCount(s.nO, atoms.value(QStringLiteral("O"))), OxygenColumn, differs);
     require(sameCount(s.nX, halogenCount), HalogenColumn, differs);
 
-    const double mass = formulaMass(s.formula);
+    const double mass = massOf(atoms);
     require(std::isfinite(mass), FormulaColumn, QStringLiteral("масса по формуле не считается"));
     const bool averaged = s.formula.contains(u',');
     const double tolerance = averaged ? averagedMassTolerance : massTolerance;
@@ -183,8 +184,12 @@ QMap<QString, double> formulaAtoms(const QString& formula)
 
 double formulaMass(const QString& formula)
 {
+    return massOf(formulaAtoms(formula));
+}
+
+double massOf(const QMap<QString, double>& atoms)
+{
     double mass = 0;
-    const QMap<QString, double> atoms = formulaAtoms(formula);
     for (auto atom = atoms.cbegin(); atom != atoms.cend(); ++atom)
         mass += atomicMasses().value(atom.key()) * atom.value();
     return mass;

@@ -18,6 +18,8 @@ QMap<QString, double> formulaAtoms(const QString& formula);
 
 // Molar mass from the formula and the standard atomic masses (IUPAC), kg/kmol.
 double formulaMass(const QString& formula);
+// The same from the atoms formulaAtoms() found.
+double massOf(const QMap<QString, double>& atoms);
 
 // Whether the stoichiometric concentration formula of the code of practice describes the burning:
 // it counts carbon, hydrogen, oxygen and halogens (nitrogen leaves as N2); sulphur or phosphorus

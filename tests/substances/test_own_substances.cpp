@@ -79,14 +79,14 @@ TEST(OwnSubstances, RunningCopiesKeepEachOthersRows)
         EXPECT_TRUE(names(now.rows).contains(name)) << name.toStdString();
 }
 
-// A line that does not read costs only itself: the file is kept aside as it was, the sound rows
+// A line that does not read (or repeats a name) costs only itself: the file is kept aside as it was, the sound rows
 // are written anew, and the message names both files.
 TEST(OwnSubstances, DamagedLinesAreSetAsideAndTheSoundRowsKept)
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(u"substances.csv"_s);
     const QByteArray sound = writeSubstanceTable({ownRow(u"Растворитель Р-4"_s)}).toUtf8();
-    const QByteArray damaged = sound + "Толуол;;C7H8;ЛВЖ;сто\n";
+    const QByteArray damaged = sound + "Толуол;;C7H8;ЛВЖ;сто\n" + sound.mid(sound.indexOf('\n') + 1);
     writeFileBytes(path, damaged);
     const OwnSubstances loaded = loadOwnSubstances(path);
     EXPECT_EQ(names(loaded.rows), QStringList{u"Растворитель Р-4"_s});
@@ -95,7 +95,8 @@ TEST(OwnSubstances, DamagedLinesAreSetAsideAndTheSoundRowsKept)
     EXPECT_EQ(fileBytes(folder.filePath(aside[0])), damaged);
     EXPECT_EQ(fileBytes(path), sound);
     const QString told = u"Файл собственных веществ "_s + fileNameShown(path)
-                         + u" поврежден: строка 3: неверное число полей. Он сохранен как "_s
+                         + u" поврежден: строка 3: неверное число полей (и еще строк с ошибками: 1)."_s
+                         + u" Он сохранен как "_s
                          + fileNameShown(folder.filePath(aside[0]))
                          + u"; исправные записи (1) перенесены в новый файл."_s;
     EXPECT_EQ(loaded.damage.toStdString(), told.toStdString());

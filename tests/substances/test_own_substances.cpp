@@ -11,7 +11,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -79,8 +78,8 @@ TEST(OwnSubstances, RunningCopiesKeepEachOthersRows)
         EXPECT_TRUE(names(now.rows).contains(name)) << name.toStdString();
 }
 
-// A line that does not read (or repeats a name) costs only itself: the file is kept aside as it was, the sound rows
-// are written anew, and the message names both files.
+// A line that does not read (or repeats a name) costs only itself: the file is kept aside as it was, the
+// sound rows are written anew, and the message names both files.
 TEST(OwnSubstances, DamagedLinesAreSetAsideAndTheSoundRowsKept)
 {
     const QTemporaryDir folder;
@@ -96,8 +95,7 @@ TEST(OwnSubstances, DamagedLinesAreSetAsideAndTheSoundRowsKept)
     EXPECT_EQ(fileBytes(path), sound);
     const QString told = u"Файл собственных веществ "_s + fileNameShown(path)
                          + u" поврежден: строка 3: неверное число полей (и еще строк с ошибками: 1)."_s
-                         + u" Он сохранен как "_s
-                         + fileNameShown(folder.filePath(aside[0]))
+                         + u" Он сохранен как "_s + fileNameShown(folder.filePath(aside[0]))
                          + u"; исправные записи (1) перенесены в новый файл."_s;
     EXPECT_EQ(loaded.damage.toStdString(), told.toStdString());
 }
@@ -150,31 +148,6 @@ TEST(OwnSubstances, AWriteStoppedByTheDiskIsToldAndKeepsTheFile)
             << error.message().toStdString();
     }
     EXPECT_EQ(fileBytes(path), before);
-}
-
-// A "Расчет" takes the rows read last while the file is the same file (a new write is a new file).
-TEST(OwnSubstances, TheFileIsReadAgainOnlyWhenItChanged)
-{
-    const QTemporaryDir folder;
-    const QByteArray previousDataHome = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path()));
-    add(ownSubstancesPath(), u"Растворитель Р-4"_s);
-    EXPECT_TRUE(names(knownSubstances()).contains(u"Растворитель Р-4"_s));
-    struct stat before {};
-    ASSERT_EQ(::stat(QFile::encodeName(ownSubstancesPath()).constData(), &before), 0);
-    QFile same(ownSubstancesPath()); // the same bytes' length rewritten in place, its time put back
-    ASSERT_TRUE(same.open(QIODevice::ReadWrite));
-    const QByteArray changed = same.readAll().replace("Р-4", "Р-7");
-    same.seek(0);
-    same.write(changed);
-    same.close();
-    const timespec times[2] = {before.st_atim, before.st_mtim};
-    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(ownSubstancesPath()).constData(), times, 0), 0);
-    EXPECT_TRUE(names(knownSubstances()).contains(u"Растворитель Р-4"_s)) << "not read again";
-    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(ownSubstancesPath()).constData(), nullptr, 0), 0);
-    EXPECT_TRUE(names(knownSubstances()).contains(u"Растворитель Р-7"_s))
-        << "read again once its time changed";
-    qputenv("XDG_DATA_HOME", previousDataHome);
 }
 
 // The note of substance names reads only a regular file of bounded size and keeps only its

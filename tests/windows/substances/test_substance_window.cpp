@@ -80,46 +80,6 @@ TEST_F(SubstanceWindow, TypingFiltersEnterFillsTheMainWindowsFieldsAndTheReportN
     EXPECT_TRUE(reopened.state().out.contains(named));
 }
 
-// The form refuses a row failing a check and stays open; the row is saved once it passes, listed as
-// the user's own, and can be deleted again.
-TEST_F(SubstanceWindow, OwnSubstancesAreCheckedAddedAndDeleted)
-{
-    QWidget* window = openSubstances();
-    QStringList messages;
-    setModalHandler([&messages](QDialog& dialog) {
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-            messages << box->text();
-            return int(QMessageBox::Ok);
-        }
-        // The form's fields take Cyrillic text, which test key clicks cannot type.
-        const auto fill = [&dialog](const Typing& typing) {
-            for (const auto& [field, text] : typing)
-                dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
-        };
-        fill({{"name", "Растворитель 646"},
-              {"formula", "C7H8"},
-              {"nC", "7"},
-              {"nH", "8"},
-              {"source", "паспорт безопасности"},
-              {"M", "95"}});
-        dialog.accept(); // 3 % off the formula's mass
-        fill({{"M", "92,14"}});
-        dialog.accept();
-        return dialog.result();
-    });
-    clickButton(window, u"add"_s);
-    failOnUnexpectedDialogs();
-    EXPECT_EQ(
-        messages,
-        QStringList{u"Поле «M»: отличается от массы по формуле более чем на 1 %\nЗапись не сохранена."_s});
-    auto* list = child<QTableWidget>(window, u"list"_s);
-    EXPECT_EQ(list->item(list->currentRow(), 0)->text(), u"Растворитель 646 (свое)"_s);
-    EXPECT_EQ(loadOwnSubstances(ownSubstancesPath()).rows.size(), 1u);
-    clickButton(window, u"remove"_s);
-    EXPECT_TRUE(loadOwnSubstances(ownSubstancesPath()).rows.empty());
-    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()));
-}
-
 Substance ownRow(const QString& name)
 {
     Substance row = *std::ranges::find(shippedSubstances(), u"Толуол"_s, &Substance::name);
@@ -142,9 +102,9 @@ QStringList ownNames()
     return names;
 }
 
-// A save that fails keeps the form open with what was typed; the next one keeps the row another
-// copy added meanwhile, and the list shows both.
-TEST_F(SubstanceWindow, ARefusedSaveKeepsTheTypedRowAndAnotherCopysRowIsKept)
+// The form refuses a row failing a check, or a save the file refuses, and stays open with what was
+// typed. The saved row joins the one another copy added meanwhile, and can be deleted again.
+TEST_F(SubstanceWindow, OwnRowsAreCheckedSavedBesideAnotherCopysAndDeleted)
 {
     QWidget* window = openSubstances();
     QDir().mkpath(ownSubstancesPath()); // a folder where the file should be
@@ -154,15 +114,19 @@ TEST_F(SubstanceWindow, ARefusedSaveKeepsTheTypedRowAndAnotherCopysRowIsKept)
             messages << box->text();
             return int(QMessageBox::Ok);
         }
-        auto* name = dialog.findChild<QLineEdit*>(u"name"_s);
-        for (const auto& [field, text] :
-             Typing{{"formula", "C7H8"}, {"nC", "7"}, {"nH", "8"}, {"M", "92,14"}})
+        // The form's fields take Cyrillic text, which test key clicks cannot type.
+        for (const auto& [field, text] : Typing{{"name", "Растворитель 646"},
+                                                {"formula", "C7H8"},
+                                                {"nC", "7"},
+                                                {"nH", "8"},
+                                                {"source", "паспорт безопасности"},
+                                                {"M", "95"}})
             dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
-        name->setText(u"Растворитель 646"_s);
-        dialog.findChild<QLineEdit*>(u"source"_s)->setText(u"паспорт безопасности"_s);
-        dialog.accept();
+        dialog.accept(); // 3 % off the formula's mass
+        dialog.findChild<QLineEdit*>(u"M"_s)->setText(u"92,14"_s);
+        dialog.accept(); // the file's place is taken
         EXPECT_EQ(dialog.result(), QDialog::Rejected) << "still open";
-        EXPECT_EQ(name->text(), u"Растворитель 646"_s);
+        EXPECT_EQ(textOf(&dialog, "name"), u"Растворитель 646"_s);
         QDir(ownSubstancesPath()).removeRecursively();
         addAsAnotherCopy(u"Растворитель Б-1"_s);
         dialog.accept();
@@ -170,21 +134,30 @@ TEST_F(SubstanceWindow, ARefusedSaveKeepsTheTypedRowAndAnotherCopysRowIsKept)
     });
     clickButton(window, u"add"_s);
     failOnUnexpectedDialogs();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(u"Файл собственных веществ "_s + fileNameShown(ownSubstancesPath())
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0],
+              u"Поле «M»: отличается от массы по формуле более чем на 1 %\nЗапись не сохранена."_s);
+    EXPECT_TRUE(messages[1].startsWith(u"Файл собственных веществ "_s + fileNameShown(ownSubstancesPath())
                                        + u" не прочитан: это не обычный файл."_s));
     EXPECT_EQ(ownNames(), (QStringList{u"Растворитель Б-1"_s, u"Растворитель 646"_s}));
     auto* list = child<QTableWidget>(window, u"list"_s);
-    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()) + 2);
     EXPECT_EQ(list->item(list->currentRow(), 0)->text(), u"Растворитель 646 (свое)"_s);
+    clickButton(window, u"remove"_s);
+    EXPECT_EQ(ownNames(), QStringList{u"Растворитель Б-1"_s});
+    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()) + 1);
 }
 
-// "Изменить…" changes the row that is current, and only that one.
-TEST_F(SubstanceWindow, EditingChangesTheCurrentRow)
+// A damaged file is told on opening the window and its sound rows listed; "Изменить…" changes the
+// row that is current, and only that one.
+TEST_F(SubstanceWindow, ADamagedFileIsToldAndEditingChangesTheCurrentRow)
 {
     addAsAnotherCopy(u"Растворитель Р-4"_s);
     addAsAnotherCopy(u"Растворитель Р-5"_s);
+    writeFileBytes(ownSubstancesPath(), fileBytes(ownSubstancesPath()) + "Толуол;;C7H8\n");
+    DialogRecorder dialogs;
     QWidget* window = openSubstances();
+    ASSERT_EQ(dialogs.seen.size(), 1u);
+    EXPECT_TRUE(dialogs.seen[0].text.contains(u"поврежден: строка 4: неверное число полей"_s));
     child<QLineEdit>(window, u"search"_s)->setText(u"Р-5"_s);
     setModalHandler([](QDialog& dialog) {
         dialog.findChild<QLineEdit*>(u"name"_s)->setText(u"Растворитель Р-6"_s);
@@ -194,19 +167,6 @@ TEST_F(SubstanceWindow, EditingChangesTheCurrentRow)
     clickButton(window, u"edit"_s);
     failOnUnexpectedDialogs();
     EXPECT_EQ(ownNames(), (QStringList{u"Растворитель Р-4"_s, u"Растворитель Р-6"_s}));
-}
-
-// A damaged file is told on opening the window; its sound rows are listed.
-TEST_F(SubstanceWindow, ADamagedFileIsToldAndItsSoundRowsListed)
-{
-    addAsAnotherCopy(u"Растворитель Р-4"_s);
-    writeFileBytes(ownSubstancesPath(), fileBytes(ownSubstancesPath()) + "Толуол;;C7H8\n");
-    DialogRecorder dialogs;
-    QWidget* window = openSubstances();
-    ASSERT_EQ(dialogs.seen.size(), 1u);
-    EXPECT_TRUE(dialogs.seen[0].text.contains(u"поврежден: строка 3: неверное число полей"_s));
-    auto* list = child<QTableWidget>(window, u"list"_s);
-    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()) + 1);
 }
 
 } // namespace

@@ -67,8 +67,11 @@ int main(int argc, char* argv[])
     describeCommandLine(commandLine);
     commandLine.process(app);
     const QStringList files = commandLine.positionalArguments();
-    if (files.size() > 1)
-        commandLine.showHelp(2);
+    if (files.size() > 1) {
+        std::fputs("overpressure: можно открыть только один файл расчета, задано файлов: ", stderr);
+        std::fprintf(stderr, "%lld\n", static_cast<long long>(files.size()));
+        return 2;
+    }
 
     Glav glav;
     glav.show();

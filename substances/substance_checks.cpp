@@ -1,12 +1,15 @@
 #include "substance_checks.h"
 
 #include "calculator_formulas.h"
+#include "numbers.h"
 #include "substance_search.h"
 #include "user_error.h"
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -37,6 +40,13 @@ void require(bool condition, int column, const QString& reason)
         throw SubstanceProblem(column, reason);
 }
 
+// C0 and C1 control characters, DEL, and the Unicode line and paragraph separators.
+bool isControl(QChar c)
+{
+    const char16_t code = c.unicode();
+    return code < 0x20 || (code >= 0x7f && code < 0xa0) || code == 0x2028 || code == 0x2029;
+}
+
 bool sameCount(double a, double b)
 {
     return std::fabs(a - b) < 1e-9;
@@ -51,8 +61,12 @@ void checkTexts(const Substance& s)
                                              {SynonymsColumn, s.synonyms.join(u' ')},
                                              {FormulaColumn, s.formula},
                                              {SourceColumn, s.source}};
-    for (const auto& [column, text] : texts)
+    for (const auto& [column, text] : texts) {
         require(!text.contains(u';'), column, QStringLiteral("не может содержать «;»"));
+        // A line break pasted with a citation would split the row in the file.
+        require(std::ranges::none_of(text, isControl), column,
+                QStringLiteral("не может содержать перевод строки и другие управляющие символы"));
+    }
 }
 
 void checkAtoms(const Substance& s)
@@ -67,12 +81,34 @@ void checkAtoms(const Substance& s)
     require(sameCount(s.nO, atoms.value(QStringLiteral("O"))), OxygenColumn, differs);
     require(sameCount(s.nX, halogenCount), HalogenColumn, differs);
 
-    const double mass = formulaMass(s.formula);
+    const double mass = massOf(atoms);
+    require(std::isfinite(mass), FormulaColumn, QStringLiteral("масса по формуле не считается"));
     const bool averaged = s.formula.contains(u',');
     const double tolerance = averaged ? averagedMassTolerance : massTolerance;
     require(s.molarMass > 0 && std::fabs(s.molarMass - mass) <= tolerance * mass, MolarMassColumn,
             averaged ? QStringLiteral("отличается от массы по формуле более чем на 2 %")
                      : QStringLiteral("отличается от массы по формуле более чем на 1 %"));
+}
+
+// Constants that overflow wherever the user may apply them (A = 1E+300) would fail at every "Расчет".
+void checkAntoineComputes(const Substance& s)
+{
+    std::vector<double> temperatures;
+    for (const auto& t : {s.antoineFrom, s.antoineTo, s.boilingPoint})
+        if (t)
+            temperatures.push_back(*t);
+    if (temperatures.empty())
+        temperatures.push_back(20.0);
+    for (double t : temperatures) {
+        try {
+            antoinePressure(*s.antoineA, *s.antoineB, *s.antoineC, t);
+        } catch (const UserError&) {
+            throw SubstanceProblem(AntoineAColumn,
+                                   QStringLiteral("давление пара по константам не считается при ")
+                                       + formatNumber(t, QLocale(QLocale::Russian, QLocale::Russia))
+                                       + QStringLiteral(" °C"));
+        }
+    }
 }
 
 void checkAntoine(const Substance& s)
@@ -92,7 +128,10 @@ void checkAntoine(const Substance& s)
         require(given == 0, AntoineAColumn, QStringLiteral("у горючего газа констант Антуана нет"));
         return;
     }
-    if (given == 0 || !s.boilingPoint || !s.antoineFrom)
+    if (given == 0)
+        return;
+    checkAntoineComputes(s);
+    if (!s.boilingPoint || !s.antoineFrom)
         return;
     const double boiling = *s.boilingPoint;
     if (boiling < *s.antoineFrom || boiling > *s.antoineTo)
@@ -145,8 +184,12 @@ QMap<QString, double> formulaAtoms(const QString& formula)
 
 double formulaMass(const QString& formula)
 {
+    return massOf(formulaAtoms(formula));
+}
+
+double massOf(const QMap<QString, double>& atoms)
+{
     double mass = 0;
-    const QMap<QString, double> atoms = formulaAtoms(formula);
     for (auto atom = atoms.cbegin(); atom != atoms.cend(); ++atom)
         mass += atomicMasses().value(atom.key()) * atom.value();
     return mass;

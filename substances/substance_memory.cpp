@@ -1,33 +1,55 @@
 #include "substance_memory.h"
 
+#include "whole_file.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 
 namespace {
 
-// The oldest notes are dropped beyond this many.
+// The oldest notes are dropped beyond this many; a longer name is not a substance's.
 constexpr qsizetype maxNotes = 2000;
+constexpr qsizetype maxNameLength = 200;
+constexpr qint64 maxNoteFileSize = maxNotes * 1024;
+// A calculation file is a few hundred bytes; anything far larger is not one.
+constexpr qint64 maxCalculationSize = 1024 * 1024;
 const QChar separator = u';';
 
 QString fingerprint(const QString& calculationPath)
 {
-    QFile file(calculationPath);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        const QByteArray bytes = readRegularFile(calculationPath, maxCalculationSize);
+        return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    } catch (const UserError&) {
         return {};
-    return QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex());
+    }
 }
 
+// 64 hexadecimal digits, ";", a name without control characters.
+bool wellFormed(const QString& note)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^[0-9a-f]{64};[^\\p{Cc}\\p{Zl}\\p{Zp}]{1,%1}$").arg(maxNameLength));
+    return form.match(note).hasMatch();
+}
+
+// Only the well-formed notes of a regular file of bounded size; anything else is no note at all.
 QStringList readNotes(const QString& memoryPath)
 {
-    QFile file(memoryPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    QStringList notes;
+    try {
+        for (const QString& line :
+             QString::fromUtf8(readRegularFile(memoryPath, maxNoteFileSize)).split(u'\n'))
+            if (wellFormed(line))
+                notes << line;
+    } catch (const UserError&) {
+    }
+    return notes;
 }
 
 } // namespace
@@ -48,15 +70,16 @@ void rememberSubstanceOfFile(const QString& calculationPath, const QString& name
     notes.removeIf([&key](const QString& note) { return note.section(separator, 0, 0) == key; });
     if (name.isEmpty() && notes.size() == before)
         return;
-    if (!name.isEmpty())
+    if (!name.isEmpty() && wellFormed(key + separator + name))
         notes << key + separator + name;
     if (notes.size() > maxNotes)
         notes.remove(0, notes.size() - maxNotes);
     QDir().mkpath(QFileInfo(memoryPath).absolutePath());
-    QSaveFile file(memoryPath);
-    const QByteArray bytes = (notes.join(u'\n') + u'\n').toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
-        file.commit();
+    try {
+        // A link in the note's place is replaced, never written through.
+        writeFileWhole(memoryPath, (notes.join(u'\n') + u'\n').toUtf8());
+    } catch (const UserError&) {
+    }
 }
 
 QString substanceOfFile(const QString& calculationPath, const QString& memoryPath)

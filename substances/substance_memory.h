@@ -7,6 +7,7 @@
 // tell a table row from the same figures typed by hand. So the program keeps its own note in the
 // user's data folder: one line per saved file, the SHA-256 of the file's bytes and the substance's
 // name. A file saved elsewhere, or changed since, is simply not found: its report names no substance.
+// Only a regular note file of bounded size is read, and only its well-formed lines are kept.
 
 // <data folder>/calculation-substances.txt
 QString substanceMemoryPath();

@@ -2,9 +2,11 @@
 
 #include "numbers.h"
 #include "substance_checks.h"
+#include "substance_search.h"
 #include "user_error.h"
 
 #include <QFile>
+#include <QSet>
 
 namespace {
 
@@ -101,9 +103,10 @@ SubstanceTexts textsOf(const Substance& substance, const QLocale& locale)
     return texts;
 }
 
-std::vector<Substance> readSubstanceTable(const QString& text)
+SubstanceRows readSubstanceRows(const QString& text)
 {
-    std::vector<Substance> rows;
+    SubstanceRows read;
+    QSet<QString> names; // a set, so that a long table reads in linear time
     const QStringList lines = text.split(u'\n');
     for (qsizetype index = 1; index < lines.size(); ++index) {
         QString line = lines[index];
@@ -113,19 +116,45 @@ std::vector<Substance> readSubstanceTable(const QString& text)
             continue;
         const QString where = QStringLiteral("строка ") + QString::number(index + 1) + QStringLiteral(": ");
         const QStringList fields = line.split(fieldSeparator);
-        if (fields.size() != SubstanceColumnCount)
-            throw UserError(where + QStringLiteral("неверное число полей"));
+        if (fields.size() != SubstanceColumnCount) {
+            read.problems << where + QStringLiteral("неверное число полей");
+            continue;
+        }
         SubstanceTexts texts;
         std::copy(fields.begin(), fields.end(), texts.begin());
         try {
-            rows.push_back(substanceFromTexts(texts, fileLocale()));
-            checkSubstance(rows.back());
-            checkNameIsNew(rows.back(), {rows.begin(), rows.end() - 1});
+            Substance row = substanceFromTexts(texts, fileLocale());
+            checkSubstance(row);
+            if (names.contains(searchKey(row.name)))
+                throw SubstanceProblem(NameColumn, QStringLiteral("такое вещество уже есть"));
+            names.insert(searchKey(row.name));
+            read.rows.push_back(std::move(row));
         } catch (const SubstanceProblem& problem) {
-            throw UserError(where + problem.message());
+            read.problems << where + problem.message();
         }
     }
-    return rows;
+    return read;
+}
+
+std::vector<Substance> readSubstanceTable(const QString& text)
+{
+    SubstanceRows read = readSubstanceRows(text);
+    if (!read.problems.isEmpty())
+        throw UserError(read.problems.first());
+    return std::move(read.rows);
+}
+
+void checkWritesExactly(const Substance& substance)
+{
+    const SubstanceTexts texts = textsOf(substance, fileLocale());
+    for (const NumberColumn& number : numberColumns) {
+        const double value =
+            number.required ? substance.*number.required : (substance.*number.optional).value_or(0);
+        if (!texts[number.column].isEmpty()
+            && readNumber(texts[number.column], number.column, fileLocale()) != value)
+            throw SubstanceProblem(number.column,
+                                   QStringLiteral("не более 15 значащих цифр: больше файл не сохраняет"));
+    }
 }
 
 QString writeSubstanceTable(const std::vector<Substance>& rows)

@@ -1,16 +1,14 @@
 #include "calculator_formulas.h"
 #include "core_test.h"
 #include "numbers.h"
-#include "own_substances.h"
 #include "substance_checks.h"
 #include "substance_choice.h"
 #include "substance_search.h"
 #include "substance_table.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
+#include <cmath>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -51,12 +49,32 @@ TEST(SubstanceTable, ChecksNameTheFieldOfEachFault)
         {"gas with Antoine constants", [](Substance& s) { s.kind = SubstanceKind::Gas; }, AntoineAColumn},
         {"no source", [](Substance& s) { s.source.clear(); }, SourceColumn},
         {"unreadable formula", [](Substance& s) { s.formula = u"C3H6O)"_s; }, FormulaColumn},
+        {"pasted line break", [](Substance& s) { s.source += u"\nс. 12"_s; }, SourceColumn},
+        {"tab in the name", [](Substance& s) { s.name += u"\t"_s; }, NameColumn},
+        {"formula of infinite mass", [](Substance& s) { s.formula += u"S"_s + QString(400, u'9'); },
+         FormulaColumn},
+        {"constants that overflow anywhere",
+         [](Substance& s) {
+             s.boilingPoint.reset();
+             s.antoineA = 1e300;
+         },
+         AntoineAColumn},
+        {"range ends the file writes equal",
+         [](Substance& s) { s.antoineTo = std::nextafter(*s.antoineFrom, 1e9); }, AntoineToColumn},
+        {"a count the file rounds",
+         [](Substance& s) {
+             s.formula = u"C1234567890123457H6O"_s;
+             s.nC = 1234567890123457;
+             s.molarMass = std::round(formulaMass(s.formula) / 1e10) * 1e10;
+         },
+         CarbonColumn},
     };
     for (const auto& [fault, spoil, column] : faults) {
         Substance spoilt = acetone;
         spoil(spoilt);
         try {
             checkSubstance(spoilt);
+            checkWritesExactly(spoilt);
             ADD_FAILURE() << "accepted: " << fault;
         } catch (const SubstanceProblem& problem) {
             EXPECT_EQ(problem.column(), column) << fault;
@@ -129,30 +147,6 @@ TEST(SubstanceChoice, ApplyingStoresWhatTheCalculatorsWouldAndFillsTheMainWindow
     applySubstance(state, row("Бензин АИ-93 летний"), locale);
     EXPECT_EQ((std::vector{state.nC, state.nH}), (std::vector{7.024, 13.706})) << "averaged, not rounded";
     EXPECT_EQ(state.Cst, stoichiometricConcentration(7.024, 13.706, 0, 0));
-}
-
-// The user's own rows survive their file; a damaged file is renamed aside, never overwritten.
-TEST(OwnSubstances, RowsSurviveTheFileAndADamagedFileIsKeptAside)
-{
-    const QTemporaryDir folder;
-    const QString path = folder.filePath(u"own/substances.csv"_s);
-    Substance mine = row("Толуол");
-    mine.name = u"Растворитель Р-4 (толуол)"_s;
-    saveOwnSubstances(path, {mine});
-    OwnSubstances loaded = loadOwnSubstances(path);
-    ASSERT_EQ(loaded.rows.size(), 1u);
-    EXPECT_TRUE(loaded.rows[0].own && loaded.damage.isEmpty());
-    EXPECT_EQ(textsOf(loaded.rows[0], commaLocale()), textsOf(mine, commaLocale()));
-
-    const QByteArray damaged = "header\nТолуол;;C7H8;ЛВЖ;сто\n";
-    writeFileBytes(path, damaged);
-    loaded = loadOwnSubstances(path);
-    EXPECT_TRUE(loaded.rows.empty());
-    EXPECT_TRUE(loaded.damage.contains(u"строка 2: неверное число полей"_s));
-    const QStringList aside = QDir(folder.filePath(u"own"_s)).entryList({u"substances.csv.поврежден-*"_s});
-    ASSERT_EQ(aside.size(), 1);
-    EXPECT_EQ(fileBytes(folder.filePath(u"own/"_s + aside[0])), damaged);
-    EXPECT_FALSE(QFile::exists(path));
 }
 
 } // namespace

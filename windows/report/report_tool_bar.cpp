@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -65,6 +66,8 @@ ReportToolBar::ReportToolBar(ReportBrowser* viewer, QWidget* parent) : QToolBar(
     updateActions();
 }
 
+ReportToolBar::~ReportToolBar() = default;
+
 QAction* ReportToolBar::addReportAction(const QString& name, const QString& text,
                                         void (ReportToolBar::*handler)())
 {
@@ -109,10 +112,21 @@ void ReportToolBar::html_Click()
     saveCopy(window(), path, &writeReportHtml, viewer_->documentBytes());
 }
 
-// The report document itself, as the program wrote it; browsers recognise its Cyrillic code page.
+// A copy of this window's report of its own: the shared report document may meanwhile hold another
+// running copy's report. Each opening writes a new file, as the browser may still be reading the last.
 void ReportToolBar::browser_Click()
 {
-    const QString path = viewer_->location();
+    if (!browserCopies_)
+        browserCopies_ = std::make_unique<QTemporaryDir>();
+    const QString path = browserCopies_->filePath(QStringLiteral("отчет-%1.html").arg(++browserCopyCount_));
+    try {
+        writeFileWhole(path, standaloneReportHtml(viewer_->documentBytes()));
+    } catch (const UserError& error) {
+        showCritical(window(), QStringLiteral("Отчет"),
+                     QStringLiteral("Копия отчета для браузера не записана в файл %1: %2.")
+                         .arg(fileNameShown(path), error.message()));
+        return;
+    }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         showCritical(window(), QStringLiteral("Отчет"),
                      QStringLiteral("Не удалось открыть отчет %1 в браузере.").arg(fileNameShown(path)));

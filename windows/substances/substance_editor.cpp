@@ -20,8 +20,8 @@ const char* const fieldNames[SubstanceColumnCount] = {
 } // namespace
 
 SubstanceEditor::SubstanceEditor(QWidget* parent, const Substance& start, std::span<const Substance> others,
-                                 const QLocale& locale)
-    : QDialog(parent), others_(others), locale_(locale), substance_(start)
+                                 const QLocale& locale, Saver save)
+    : QDialog(parent), others_(others), save_(std::move(save)), locale_(locale), substance_(start)
 {
     setObjectName(QStringLiteral("SubstanceEditor"));
     setWindowTitle(QStringLiteral("Собственное вещество"));
@@ -60,12 +60,20 @@ void SubstanceEditor::accept()
         Substance edited = substanceFromTexts(texts, locale_);
         edited.own = true;
         checkSubstance(edited);
+        checkWritesExactly(edited);
         checkNameIsNew(edited, others_);
         substance_ = edited;
     } catch (const SubstanceProblem& problem) {
         showCritical(this, windowTitle(), problem.message() + QStringLiteral("\nЗапись не сохранена."));
         if (QLineEdit* field = fields_[problem.column()])
             field->setFocus();
+        return;
+    }
+    try {
+        if (save_)
+            save_(substance_);
+    } catch (const UserError& error) {
+        showCritical(this, windowTitle(), error.message() + QStringLiteral("\nЗапись не сохранена."));
         return;
     }
     QDialog::accept();

@@ -200,12 +200,10 @@ void Substances::add_Click()
     Substance blank;
     blank.kind = SubstanceKind::FlammableLiquid;
     const std::vector<Substance> others = rows();
-    SubstanceEditor editor(this, blank, others, locale_);
-    if (execModal(editor) != QDialog::Accepted)
-        return;
-    std::vector<Substance> own = own_;
-    own.push_back(editor.substance());
-    saveOwn(std::move(own), editor.substance().name);
+    SubstanceEditor editor(this, blank, others, locale_, [this](const Substance& added) {
+        changeOwn([&added](std::vector<Substance>& own) { addOwnSubstance(own, added); }, added.name);
+    });
+    execModal(editor);
 }
 
 void Substances::edit_Click()
@@ -218,14 +216,10 @@ void Substances::edit_Click()
     for (const Substance& row : rows())
         if (!(row.own && row.name == name))
             others.push_back(row);
-    SubstanceEditor editor(this, *s, others, locale_);
-    if (execModal(editor) != QDialog::Accepted)
-        return;
-    std::vector<Substance> own = own_;
-    for (Substance& row : own)
-        if (row.name == name)
-            row = editor.substance();
-    saveOwn(std::move(own), editor.substance().name);
+    SubstanceEditor editor(this, *s, others, locale_, [this, &name](const Substance& edited) {
+        changeOwn([&](std::vector<Substance>& own) { replaceOwnSubstance(own, name, edited); }, edited.name);
+    });
+    execModal(editor);
 }
 
 void Substances::remove_Click()
@@ -233,20 +227,21 @@ void Substances::remove_Click()
     const Substance* s = current();
     if (!s || !s->own)
         return;
-    std::vector<Substance> own = own_;
-    std::erase_if(own, [name = s->name](const Substance& row) { return row.name == name; });
-    saveOwn(std::move(own), {});
-}
-
-// The list changes only when the file was written, so what the list shows is what the file holds.
-void Substances::saveOwn(std::vector<Substance> own, const QString& selectName)
-{
     try {
-        saveOwnSubstances(ownSubstancesPath(), own);
+        changeOwn([name = s->name](std::vector<Substance>& own) { removeOwnSubstance(own, name); }, {});
     } catch (const UserError& error) {
         showCritical(this, caption, error.message());
-        return;
     }
-    own_ = std::move(own);
+}
+
+// Each change is applied to the file as it is now, so rows another running copy added meanwhile
+// are kept; the list then shows what the file holds. Throws UserError when nothing was written.
+void Substances::changeOwn(const std::function<void(std::vector<Substance>&)>& change,
+                           const QString& selectName)
+{
+    OwnSubstances written = changeOwnSubstances(ownSubstancesPath(), change);
+    own_ = std::move(written.rows);
     showRows(selectName);
+    if (!written.damage.isEmpty())
+        showCritical(this, caption, written.damage);
 }

@@ -45,7 +45,7 @@ class Substances : public ChildWindow {
     void showRows(const QString& selectName = {});
     const Substance* current() const;
     std::vector<Substance> rows() const;
-    void saveOwn(std::vector<Substance> own, const QString& selectName);
+    void changeOwn(const std::function<void(std::vector<Substance>&)>& change, const QString& selectName);
 
     const CalculationState state_;
     const QLocale locale_;

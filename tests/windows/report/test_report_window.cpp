@@ -1,11 +1,13 @@
 #include "failing_disk.h"
 #include "report_browser.h"
+#include "report_export.h"
 #include "report_publisher.h"
 #include "result_out.h"
 #include "window_dump.h"
 #include "window_test.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QProcess>
@@ -60,6 +62,27 @@ TEST(ReportPublisher, TwoCopiesInOneFolderEachShowTheirOwnReport)
         EXPECT_EQ(shownText(first.window()), u"первый"_s);
         EXPECT_EQ(shownText(second.window()), u"второй"_s);
     }
+}
+
+// The browser is given a copy of this window's own report, not the document another copy has since
+// written over in the shared folder.
+TEST(ReportPublisher, TheBrowserGetsTheReportThisWindowShows)
+{
+    QTemporaryDir folder;
+    ReportPublisher first;
+    ReportPublisher second;
+    first.setDocumentFolders({folder.path()});
+    second.setDocumentFolders({folder.path()});
+    first.PublishReport(u"<p>первый"_s);
+    second.PublishReport(u"<p>второй"_s);
+    QTextBrowser browser; // stands in for the system's browser
+    QDesktopServices::setUrlHandler(u"file"_s, &browser, "setSource");
+    child<QAction>(first.window(), u"browser"_s)->trigger();
+    QDesktopServices::unsetUrlHandler(u"file"_s);
+    const QString opened = browser.source().toLocalFile();
+    EXPECT_FALSE(opened.startsWith(folder.path()));
+    EXPECT_EQ(fileBytes(opened), standaloneReportHtml(first.window()->viewer()->documentBytes()));
+    EXPECT_EQ(browser.toPlainText().trimmed(), u"первый"_s);
 }
 
 // The print, PDF, HTML and browser actions of a window showing the worked room report.
@@ -125,6 +148,8 @@ TEST_F(ReportCopies, ACopyThatCannotBeWrittenIsToldAndKeepsTheOldFile)
         ASSERT_EQ(dialogs.seen.size(), 2u);
         EXPECT_EQ(dialogs.seen[1].icon, QMessageBox::Critical);
         EXPECT_TRUE(dialogs.seen[1].text.contains(u'«' + QDir::toNativeSeparators(path) + u'»'));
+        const QString reason = path == kept ? u": ошибка записи на диск ("_s : u": папка не существует."_s;
+        EXPECT_TRUE(dialogs.seen[1].text.contains(reason)) << dialogs.seen[1].text.toStdString();
     }
     EXPECT_EQ(fileBytes(kept), "old");
 }

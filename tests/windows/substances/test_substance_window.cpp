@@ -2,10 +2,12 @@
 #include "modal.h"
 #include "own_substances.h"
 #include "substance_table.h"
+#include "whole_file.h"
 #include "window_dump.h"
 #include "window_test.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -78,44 +80,93 @@ TEST_F(SubstanceWindow, TypingFiltersEnterFillsTheMainWindowsFieldsAndTheReportN
     EXPECT_TRUE(reopened.state().out.contains(named));
 }
 
-// The form refuses a row failing a check and stays open; the row is saved once it passes, listed as
-// the user's own, and can be deleted again.
-TEST_F(SubstanceWindow, OwnSubstancesAreCheckedAddedAndDeleted)
+Substance ownRow(const QString& name)
+{
+    Substance row = *std::ranges::find(shippedSubstances(), u"Толуол"_s, &Substance::name);
+    row.name = name;
+    return row;
+}
+
+// What another running copy of the program does to the shared file.
+void addAsAnotherCopy(const QString& name)
+{
+    changeOwnSubstances(ownSubstancesPath(),
+                        [&name](std::vector<Substance>& rows) { addOwnSubstance(rows, ownRow(name)); });
+}
+
+QStringList ownNames()
+{
+    QStringList names;
+    for (const Substance& row : loadOwnSubstances(ownSubstancesPath()).rows)
+        names << row.name;
+    return names;
+}
+
+// The form refuses a row failing a check, or a save the file refuses, and stays open with what was
+// typed. The saved row joins the one another copy added meanwhile, and can be deleted again.
+TEST_F(SubstanceWindow, OwnRowsAreCheckedSavedBesideAnotherCopysAndDeleted)
 {
     QWidget* window = openSubstances();
+    QDir().mkpath(ownSubstancesPath()); // a folder where the file should be
     QStringList messages;
-    setModalHandler([&messages](QDialog& dialog) {
+    setModalHandler([&](QDialog& dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
             messages << box->text();
             return int(QMessageBox::Ok);
         }
         // The form's fields take Cyrillic text, which test key clicks cannot type.
-        const auto fill = [&dialog](const Typing& typing) {
-            for (const auto& [field, text] : typing)
-                dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
-        };
-        fill({{"name", "Растворитель 646"},
-              {"formula", "C7H8"},
-              {"nC", "7"},
-              {"nH", "8"},
-              {"source", "паспорт безопасности"},
-              {"M", "95"}});
+        for (const auto& [field, text] : Typing{{"name", "Растворитель 646"},
+                                                {"formula", "C7H8"},
+                                                {"nC", "7"},
+                                                {"nH", "8"},
+                                                {"source", "паспорт безопасности"},
+                                                {"M", "95"}})
+            dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
         dialog.accept(); // 3 % off the formula's mass
-        fill({{"M", "92,14"}});
+        dialog.findChild<QLineEdit*>(u"M"_s)->setText(u"92,14"_s);
+        dialog.accept(); // the file's place is taken
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << "still open";
+        EXPECT_EQ(textOf(&dialog, "name"), u"Растворитель 646"_s);
+        QDir(ownSubstancesPath()).removeRecursively();
+        addAsAnotherCopy(u"Растворитель Б-1"_s);
         dialog.accept();
         return dialog.result();
     });
     clickButton(window, u"add"_s);
     failOnUnexpectedDialogs();
-    EXPECT_EQ(
-        messages,
-        QStringList{u"Поле «M»: отличается от массы по формуле более чем на 1 %\nЗапись не сохранена."_s});
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0],
+              u"Поле «M»: отличается от массы по формуле более чем на 1 %\nЗапись не сохранена."_s);
+    EXPECT_TRUE(messages[1].startsWith(u"Файл собственных веществ "_s + fileNameShown(ownSubstancesPath())
+                                       + u" не прочитан: это не обычный файл."_s));
+    EXPECT_EQ(ownNames(), (QStringList{u"Растворитель Б-1"_s, u"Растворитель 646"_s}));
     auto* list = child<QTableWidget>(window, u"list"_s);
     EXPECT_EQ(list->item(list->currentRow(), 0)->text(), u"Растворитель 646 (свое)"_s);
-    EXPECT_EQ(loadOwnSubstances(ownSubstancesPath()).rows.size(), 1u);
     clickButton(window, u"remove"_s);
-    EXPECT_TRUE(loadOwnSubstances(ownSubstancesPath()).rows.empty());
-    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()));
+    EXPECT_EQ(ownNames(), QStringList{u"Растворитель Б-1"_s});
+    EXPECT_EQ(list->rowCount(), int(shippedSubstances().size()) + 1);
+}
+
+// A damaged file is told on opening the window and its sound rows listed; "Изменить…" changes the
+// row that is current, and only that one.
+TEST_F(SubstanceWindow, ADamagedFileIsToldAndEditingChangesTheCurrentRow)
+{
+    addAsAnotherCopy(u"Растворитель Р-4"_s);
+    addAsAnotherCopy(u"Растворитель Р-5"_s);
+    writeFileBytes(ownSubstancesPath(), fileBytes(ownSubstancesPath()) + "Толуол;;C7H8\n");
+    DialogRecorder dialogs;
+    QWidget* window = openSubstances();
+    ASSERT_EQ(dialogs.seen.size(), 1u);
+    EXPECT_TRUE(dialogs.seen[0].text.contains(u"поврежден: строка 4: неверное число полей"_s));
+    child<QLineEdit>(window, u"search"_s)->setText(u"Р-5"_s);
+    setModalHandler([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(u"name"_s)->setText(u"Растворитель Р-6"_s);
+        dialog.accept();
+        return dialog.result();
+    });
+    clickButton(window, u"edit"_s);
+    failOnUnexpectedDialogs();
+    EXPECT_EQ(ownNames(), (QStringList{u"Растворитель Р-4"_s, u"Растворитель Р-6"_s}));
 }
 
 } // namespace

@@ -295,11 +295,13 @@ class Row:
         self.heat()
         if self.gas:
             self.kind = "ГГ"
+            if "НКПР" not in self.values and "Qсг" not in self.values:
+                self.problems.append("у газа нет ни НКПР, ни Qсг из двух наборов")
         elif "tвсп" in self.values:
             self.kind = "ЛВЖ" if self.fp <= 61.0 else "ГЖ"
         else:
             self.kind = None
-            self.problems.append("нет температуры вспышки: вид не определить")
+            self.problems.append("tвсп не дают два набора: вид не определить")
         return self
 
     def single(self, column, key, value, unit):
@@ -332,7 +334,7 @@ class Row:
         self.values["tкип"] = fmt(t, 1)
         self.sources.append(f"tкип: {SET_NAMES[key]}")
         self.record.append(f"tкип {fmt(t, 1)} °C: {SET_NAMES[key]}; others: "
-                           + ", ".join(f"{k} {v:.1f}" for k, v in found if k != key))
+                           + ", ".join(f"{SHORT[k]} {ru(v)}" for k, v in found if k != key))
 
     # --- flash point (closed cup)
     def flash(self):
@@ -355,7 +357,7 @@ class Row:
         self.values["tвсп"] = fmt(applied, 1)
         self.sources.append(f"tвсп (закрытый тигель): {SET_NAMES[applied_key]}")
         self.record.append(f"tвсп {fmt(applied, 1)} °C: {SET_NAMES[applied_key]}; others: "
-                           + ", ".join(f"{k} {v:.1f}" for k, v in found if k != applied_key))
+                           + ", ".join(f"{SHORT[k]} {ru(v)}" for k, v in found if k != applied_key))
 
     # --- lower flammability limit
     def lfl(self):
@@ -377,7 +379,7 @@ class Row:
         self.values["НКПР"] = fmt(applied, 2)
         self.sources.append(f"НКПР: {SET_NAMES[applied_key]}")
         self.record.append(f"НКПР {fmt(applied, 2)} % об.: {SET_NAMES[applied_key]}; others: "
-                           + ", ".join(f"{k} {v:.2f}" for k, v in found if k != applied_key))
+                           + ", ".join(f"{SHORT[k]} {ru(v, 2)}" for k, v in found if k != applied_key))
 
     # --- net heat of combustion
     def heat(self):
@@ -402,9 +404,9 @@ class Row:
         self.values["Qсг"] = fmt(value, 0)
         self.sources.append(f"Qсг (низшая, пара или газа: ΔfH°(г) — {SET_NAMES[key]}, продукты {products} — "
                             "CODATA Key Values, 1989)")
-        self.record.append(f"Qсг {fmt(value, 0)} кДж/кг: ΔfH°(g) = {hf / 1000:.2f} кДж/моль, "
+        self.record.append(f"Qсг {fmt(value, 0)} кДж/кг: ΔfH°(g) = {ru(hf / 1000, 2)} кДж/моль, "
                            f"{SET_NAMES[key]}; others: "
-                           + (", ".join(f"{k} {v:.0f}" for k, _, v in q[1:]) or "none"))
+                           + (", ".join(f"{SHORT[k]} {v:.0f}" for k, _, v in q[1:]) or "none"))
 
     # --- Antoine constants
     def antoine(self):
@@ -532,7 +534,7 @@ class Row:
         self.values["Плотность"] = fmt(value, 0)
         self.sources.append(f"плотность при 20 °C: {SET_NAMES[key]}")
         self.record.append(f"ρ(20 °C) {fmt(value, 0)} кг/м³: {SET_NAMES[key]}; others: "
-                           + (", ".join(f"{k} {v:.0f}" for k, v in found[1:]) or "none")
+                           + (", ".join(f"{SHORT[k]} {v:.0f}" for k, v in found[1:]) or "none")
                            + (f", CRC {crc:.0f} (temperature as the Handbook gives)" if crc else ""))
 
     def csv(self):
@@ -611,31 +613,41 @@ repository, commit {CHEMICALS_COMMIT} (MIT licence; each set reproduces the publ
 looked up by CAS number (`data/reference/cas-added.csv`). Do not edit by hand: change the generator or
 its list `scripts/substance_rows_added.py` and run it again.
 
-Rules, the same for every row:
+Rules, the same for every row. A value is applied only when a second, independent set gives it too, so
+that the table's cross-check (`data/reference/`) can compare it; a value only one set gives is listed
+below as such and left empty. Where the sets disagree beyond the cross-check's tolerance, the more
+hazardous value is applied and `data/substance-notes-added.csv` names both.
 
 - **M** from the formula with the IUPAC conventional atomic weights (H 1,008; C 12,011; N 14,007; O 15,999;
-  F 18,998; S 32,06; Cl 35,45; Br 79,904).
-- **Вид**: ГГ when the normal boiling point is below 25 °C (ГОСТ 12.1.044-89, п. 1.2: vapour pressure at
-  25 °C above 101,3 kPa); otherwise ЛВЖ with a closed-cup flash point up to 61 °C, ГЖ above.
-- **tкип**: CRC Handbook, checked against Yaws; beyond 3 °C the lower is applied and noted.
-- **tвсп**, closed cup: IEC 60079-20-1:2010, else NFPA 497, else DIPPR 801 (Serat et al.); where another of
-  these differs by more than 3 °C and is lower, the lower is applied and noted.
-- **НКПР**: IEC 60079-20-1:2010, else NFPA 497; where the other differs by more than 30 % and is lower,
-  the lower is applied and noted.
-- **Qсг**: net (lower) heat of combustion per kg, from the standard enthalpy of formation of the compound
-  as shipped (liquid for ЛВЖ/ГЖ, gas for ГГ) and the CODATA key values of the products CO2(g)
-  −393,51, H2O(g) −241,826, SO2(g) −296,81, HCl(g) −92,31, HBr(g) −36,29, HF(g) −273,30 kJ/mol
-  (nitrogen to N2). ΔfH° from the CRC Handbook, else ATcT 1.112, else the NIST WebBook; the others,
-  where they have the compound, are listed as the check.
-- **A, B, Ca, tмин, tмакс**: lg P[кПа] = A − B/(t[°C] + Ca). From the Antoine set of Poling et al. (5th ed.,
-  log10, Pa, K: A − 3, Ca = C + 273,15) or of Landolt-Börnstein IV/20 (ln, Pa, K: A/ln 10 − 3,
-  B/ln 10, Ca = C + 273,15), whichever covers 20…40 °C, else the one reaching lowest; the range is the
-  set's own, rounded inwards to whole degrees. "Worst deviation" is the largest relative difference of
-  the applied constants from the median of the other sets (Perry's table 2-8, Wagner sets of McGarry and
-  of Poling, VDI PPDS, the other Antoine set) at 20 °C, 25 °C and eight points across the range, where
-  another set holds.
+  F 18,998; S 32,06; Cl 35,45).
+- **Вид**: ГГ when the normal boiling point is below 25 °C (ГОСТ 12.1.044-89, п. 1.2: a gas has a vapour
+  pressure above 101,3 kPa at 25 °C); otherwise ЛВЖ with a closed-cup flash point up to 61 °C, ГЖ above.
+  A liquid without a flash point from two sets is left out, as is a gas with neither НКПР nor Qсг.
+- **tкип**: CRC Handbook (Physical Constants of Organic Compounds), checked against Yaws and the NIST
+  WebBook; where CRC differs from the others by more than 3 °C, the median of the three is applied (the
+  boiling point enters no calculation; the median agrees with the vapour pressure sets).
+- **tвсп**, closed cup: IEC 60079-20-1:2010, else NFPA 497 (2008), else DIPPR 801 (Serat et al.), with at
+  least one other of them; where another differs by more than 3 °C and is lower, the lowest is applied.
+- **НКПР**: IEC 60079-20-1:2010 checked against NFPA 497; where NFPA is lower by more than 30 %, NFPA's.
+- **Qсг**: net (lower) heat of combustion of the vapour or gas per kg — the mass the room calculation
+  burns is vapour — from ΔfH°(g) of the compound (CRC Handbook, else ATcT 1.112, else the NIST WebBook;
+  checked against the others and Yaws and API TDB) and the CODATA key values of the products CO2(g)
+  −393,51, H2O(g) −241,826, SO2(g) −296,81, HCl(g) −92,31, HF(g) −273,30 kJ/mol (nitrogen to N2).
+- **A, B, Ca, tмин, tмакс**: lg P[кПа] = A − B/(t[°C] + Ca). Either a published Antoine set — Poling et
+  al., 5th ed. (log10, Pa, K: A − 3, Ca = C + 273,15) or Landolt-Börnstein IV/20 (ln, Pa, K: A/ln 10 − 3,
+  B/ln 10, Ca = C + 273,15), with the set's own range rounded inwards to whole degrees — or constants
+  fitted by least squares on lg P to one wide-range correlation (VDI Heat Atlas PPDS, Perry's table 2-8
+  DIPPR 101, or McGarry's Wagner equation) over every 1 °C from −20 °C (0 °C or 20 °C where the wider
+  range fits worse than 1 %) to the boiling point; the fit's worst deviation is in the source column.
+  Each candidate is compared, by the cross-check's rule, with the median of the reference sets (Poling
+  Antoine and Wagner, Perry, McGarry, VDI, NIST WebBook Antoine; Landolt-Börnstein is not among them) at
+  20 °C, 25 °C and every 5 °C of its range between 10 and 100 °C, and must give 101,325 kPa within 3 % at
+  the boiling point when that lies in its range. Applied: a candidate within 5 % that covers 20…40 °C,
+  a published set before a fit; where none is within 5 %, the one giving the highest pressure at 25 °C
+  (a liquid whose every candidate gives less than the reference median is left out).
 - **Плотность** at 20 °C: Perry's table 2-32 (DIPPR 105), else VDI Heat Atlas PPDS; checked against the
-  other and the CRC Handbook value (whose temperature of measurement the extract does not carry).
+  other, or against the CRC Handbook figure within 1,5 % (the extract does not carry its temperature,
+  15–25 °C); a liquid without a checked density is left out.
 - **Pmax**: no open evaluated set gives it; left empty.
 
 ## Rows

@@ -372,7 +372,8 @@ class Row:
         for k, v in found[1:]:
             if abs(v - value) > TOL_LFL * min(v, value) and v < applied:
                 applied, applied_key = v, k
-        if applied_key != key:
+        median = statistics.median(v for _, v in found)
+        if applied_key != key or abs(applied / median - 1) > TOL_LFL:
             listed = ", ".join(f"{SHORT[k]} {ru(v, 2)} %" for k, v in found)
             self.note("НКПР", f"НКПР: по {listed} — принят меньший, {ru(applied, 2)} %")
         self.checks.append("НКПР " + " ".join(f"{k}={v:.2f}" for k, v in found))
@@ -467,12 +468,12 @@ class Row:
 
     def fit_antoine(self, key):
         """lg P[кПа] = A − B/(t + Ca) fitted by least squares to the set over every 1 °C from −20 °C (or
-        0 °C, or 20 °C, the widest that fits within 1 %) to the boiling point."""
+        0 °C, or 20 °C) to the boiling point (or to 100 °C): the widest range that fits within 1 %."""
         rec = self.get(key)
         if not rec or self.tb is None:
             return None
-        for lower in (-20, 0, 20):
-            lo, hi = lower, math.floor(self.tb)
+        top = math.floor(self.tb)
+        for lo, hi in ((-20, top), (0, top), (20, top), (0, min(top, 100)), (20, min(top, 100))):
             points = [(t, PSAT_SETS[key](rec, t + KELVIN)) for t in range(lo, hi + 1)]
             if any(p is None for _, p in points) or len(points) < 10:
                 continue
@@ -637,8 +638,9 @@ hazardous value is applied and `data/substance-notes-added.csv` names both.
   al., 5th ed. (log10, Pa, K: A − 3, Ca = C + 273,15) or Landolt-Börnstein IV/20 (ln, Pa, K: A/ln 10 − 3,
   B/ln 10, Ca = C + 273,15), with the set's own range rounded inwards to whole degrees — or constants
   fitted by least squares on lg P to one wide-range correlation (VDI Heat Atlas PPDS, Perry's table 2-8
-  DIPPR 101, or McGarry's Wagner equation) over every 1 °C from −20 °C (0 °C or 20 °C where the wider
-  range fits worse than 1 %) to the boiling point; the fit's worst deviation is in the source column.
+  DIPPR 101, or McGarry's Wagner equation) over every 1 °C from −20 °C (or 0 °C, or 20 °C) to the
+  boiling point (or to 100 °C), the widest of these ranges that the fit follows within 1 %; the fit's
+  worst deviation is in the source column.
   Each candidate is compared, by the cross-check's rule, with the median of the reference sets (Poling
   Antoine and Wagner, Perry, McGarry, VDI, NIST WebBook Antoine; Landolt-Börnstein is not among them) at
   20 °C, 25 °C and every 5 °C of its range between 10 and 100 °C, and must give 101,325 kPa within 3 % at

@@ -76,6 +76,9 @@ void addVapourPressure(ReferenceData& data, const Table& t, const QString& file)
                    [c1 = n("C1"), c2 = n("C2"), c3 = n("C3"), c4 = n("C4"), c5 = n("C5")](double k) {
                        return std::exp(c1 + c2 / k + c3 * std::log(k) + c4 * std::pow(k, c5));
                    }};
+        else if (file == u"vp-landolt.csv")
+            set = {QStringLiteral("Landolt-Börnstein"), n("Tmin"), n("Tmax"),
+                   [a = n("A"), b = n("B"), c = n("C")](double k) { return std::exp(a - b / (k + c)); }};
         else if (file == u"vp-webbook.csv")
             set = {QStringLiteral("NIST"), n("AntoineTmin"), n("AntoineTmax"),
                    [a = n("AntoineA"), b = n("AntoineB"), c = n("AntoineC")](double k) {

@@ -101,7 +101,8 @@ TEST(SubstanceCrossCheck, StatementNamesSourcesValuesAndResolvedDisagreements)
     const Statement cases[] = {
         {"Бензол",
          "Сверено с независимыми данными (ИЮПАК, Yaws, CRC, NIST, IEC 60079-20-1, NFPA 497, DIPPR, Poling, "
-         "Perry, VDI, McGarry, ATcT, API TDB): M, tкип, tвсп, Pн при 20 °C (−0,3 %), НКПР, Qсг (0 %)"},
+         "Landolt-Börnstein, Perry, VDI, McGarry, ATcT, API TDB): M, tкип, tвсп, Pн при 20 °C (−0,3 %), "
+         "НКПР, Qсг (0 %)"},
         {"Амилацетат",
          "tвсп: по Пособию 43 °C, по IEC 60079-20-1 25 °C, NFPA 497 25 °C, DIPPR 37 °C — принято "
          "25 °C (в запас)"},

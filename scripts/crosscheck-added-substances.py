@@ -62,6 +62,7 @@ PRESSURE = {
     "vp-wagner-mcgarry.csv": lambda r, T: wagner(r, T, 3, 6, r["Tc"]),
     "vp-wagner-poling.csv": lambda r, T: wagner(r, T, 2.5, 5, r["Tmax"]),
     "vp-vdi-ppds.csv": lambda r, T: wagner(r, T, 2.5, 5, r["Tc"]),
+    "vp-landolt.csv": lambda r, T: math.exp(r["A"] - r["B"] / (T + r["C"])) if r["Tmin"] <= T <= r["Tmax"] else None,
     "vp-webbook.csv": lambda r, T: math.exp(r["AntoineA"] - r["AntoineB"] / (T + r["AntoineC"]))
     if "AntoineA" in r and r["AntoineTmin"] <= T <= r["AntoineTmax"] else None,
 }

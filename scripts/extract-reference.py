@@ -40,6 +40,7 @@ TABLES = {
                           ["CAS", "Hfg"]),
     "formation-yaws.csv": ("Reactions/Yaws Hf S0 (g).tsv", ["CAS", "Hfg"]),
     "formation-api.csv": ("Reactions/API TDB Albahri Hf (g).tsv", ["CAS", "Hfg"]),
+    "vp-landolt.csv": ("Vapor Pressure/Landolt_antoine_V20.tsv", ["CAS", "A", "B", "C", "Tmin", "Tmax"]),
     "vp-webbook.csv": ("Misc/webbook_constants.tsv",
                        ["CAS", "AntoineA", "AntoineB", "AntoineC", "AntoineTmin", "AntoineTmax"]),
     "boiling-webbook.csv": ("Misc/webbook_constants.tsv", ["CAS", "Tb"]),

@@ -216,8 +216,8 @@ PSAT_SETS = {
                                                "Tmin": r["AntoineTmin"], "Tmax": r["AntoineTmax"]}, T)
     if r.get("AntoineA", "").strip() else None,
 }
-# The sets the table's cross-check compares with (Landolt-Börnstein is not among them).
-REFERENCE_PSAT = ("poling", "perry_psat", "wagner_mcgarry", "wagner_poling", "vdi_psat", "webbook_psat")
+# The sets the table's cross-check compares with.
+REFERENCE_PSAT = ("poling", "landolt", "perry_psat", "wagner_mcgarry", "wagner_poling", "vdi_psat", "webbook_psat")
 
 
 def fit_antoine_points(points):
@@ -584,7 +584,7 @@ def main():
 
 def write_outputs(rows, dropped):
     table = ROOT / "data/substances.csv"
-    names = {r.name for r in rows}
+    names = {name for name, *_ in GASES + LIQUIDS}
     kept = [line for line in table.read_text(encoding="utf-8").splitlines() if line.split(";")[0] not in names]
     table.write_text("\n".join(kept + [r.csv() for r in rows]) + "\n", encoding="utf-8")
 
@@ -642,7 +642,7 @@ hazardous value is applied and `data/substance-notes-added.csv` names both.
   boiling point (or to 100 °C), the widest of these ranges that the fit follows within 1 %; the fit's
   worst deviation is in the source column.
   Each candidate is compared, by the cross-check's rule, with the median of the reference sets (Poling
-  Antoine and Wagner, Perry, McGarry, VDI, NIST WebBook Antoine; Landolt-Börnstein is not among them) at
+  Antoine and Wagner, Landolt-Börnstein, Perry, McGarry, VDI, NIST WebBook Antoine) at
   20 °C, 25 °C and every 5 °C of its range between 10 and 100 °C, and must give 101,325 kPa within 3 % at
   the boiling point when that lies in its range. Applied: a candidate within 5 % that covers 20…40 °C,
   a published set before a fit; where none is within 5 %, the one giving the highest pressure at 25 °C

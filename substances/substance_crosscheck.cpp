@@ -297,13 +297,14 @@ QString agreedText(const ValueCheck& c, const QLocale& locale)
 QString unresolvedText(const ValueCheck& c, const QLocale& locale)
 {
     const bool temperature = c.what == u"tкип" || c.what == u"tвсп";
-    const auto shown = [&](double v) {
+    const auto shown = [&](double v) -> QString {
         return formatNumber(std::round(v * 1000) / 1000, locale)
                + (temperature ? QStringLiteral(" °C") : QString());
     };
-    const QString what = c.what == u"Pн" ? QStringLiteral("Pн при ") + formatNumber(c.temperature, locale)
-                                               + QStringLiteral(" °C, кПа")
-                                         : c.what;
+    const QString what = c.what == u"Pн"
+                             ? QString(QStringLiteral("Pн при ") + formatNumber(c.temperature, locale)
+                                       + QStringLiteral(" °C, кПа"))
+                             : c.what;
     return what + QStringLiteral(": в строке ") + shown(c.table) + QStringLiteral(", по независимым данным (")
            + c.sources.join(QStringLiteral(", ")) + QStringLiteral(") ") + shown(c.reference)
            + QStringLiteral(" — расхождение сверх допуска, проверьте значение");

@@ -39,7 +39,6 @@ struct Substance {
     std::optional<double> maxPressure;      // maximum explosion pressure, kPa
     QString source;                         // where each figure of the row was published
     bool own = false;                       // added by the user, not shipped
-    bool proofRead = false;                 // shipped, and compared with a copy of its printed source
 
     bool isGas() const { return kind == SubstanceKind::Gas; }
     bool hasAntoine() const { return antoineA && antoineB && antoineC; }

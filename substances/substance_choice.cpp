@@ -3,6 +3,7 @@
 #include "calculator_formulas.h"
 #include "numbers.h"
 #include "substance_checks.h"
+#include "substance_crosscheck.h"
 #include "substance_table.h"
 
 #include <cmath>
@@ -61,9 +62,6 @@ QString applyWarnings(const Substance& s, double designTemperature, const QLocal
                      + formatNumber(*s.antoineFrom, locale) + QStringLiteral("…")
                      + degrees(*s.antoineTo, locale)
                      + QStringLiteral("): давление пара будет экстраполяцией.");
-    if (!s.own && !s.proofRead)
-        lines << QStringLiteral("Значения этой строки еще не сверены с печатным изданием источника: "
-                                "перед подписанием решения проверьте их по справочнику.");
     if (!burnsByStoichiometricFormula(s))
         lines << QStringLiteral("Формула Сст по СП 12.13130.2009 не учитывает серу и фосфор: Сст не "
                                 "заполняется, рассчитайте ее по уравнению реакции горения.");
@@ -135,7 +133,8 @@ QString substanceReportLine(const Substance& s)
                                  : QStringLiteral("справочник веществ программы");
     return QStringLiteral("<p>Вещество: ") + s.name.toHtmlEscaped() + QStringLiteral(", формула ")
            + s.formula.toHtmlEscaped() + QStringLiteral(". Данные: ") + origin
-           + QStringLiteral("; источник: ") + s.source.toHtmlEscaped() + QStringLiteral(".");
+           + QStringLiteral("; источник: ") + s.source.toHtmlEscaped() + QStringLiteral(". ")
+           + crossCheckReportText(s).toHtmlEscaped();
 }
 
 QString substanceDetails(const Substance& s, const QLocale& locale)

@@ -48,7 +48,8 @@ bool stateHoldsSubstance(const CalculationState& state, const Substance& substan
 // The row the state names, if the state still holds its data.
 const Substance* chosenSubstance(const CalculationState& state, const std::vector<Substance>& rows);
 
-// The report paragraph naming the substance, its formula and the source of its data.
+// The report paragraph naming the substance, its formula, the source of its data and what the data
+// were checked against.
 QString substanceReportLine(const Substance& substance);
 
 // Every value of the row with its meaning, one a line, for the details pane.

@@ -37,8 +37,11 @@ std::optional<Substance> substanceFromFileEntries(const CalculationFileExtension
     substance.nH = opened.nH;
     substance.nO = opened.nO;
     substance.nX = opened.nX;
-    substance.antoineA = opened.A;
-    substance.antoineB = opened.B;
-    substance.antoineC = opened.C;
+    // A state that took no Antoine constants holds zeros, which are no constants at all.
+    if (opened.A != 0 || opened.B != 0 || opened.C != 0) {
+        substance.antoineA = opened.A;
+        substance.antoineB = opened.B;
+        substance.antoineC = opened.C;
+    }
     return substance;
 }

@@ -183,24 +183,9 @@ QString builtInText(const QString& path)
 
 } // namespace
 
-QStringList proofReadSubstanceNames()
-{
-    QStringList names;
-    for (const QString& line : builtInText(QStringLiteral(":/data/substances-proofread.txt")).split(u'\n'))
-        if (!line.trimmed().isEmpty() && !line.startsWith(u'#'))
-            names << line.trimmed();
-    return names;
-}
-
 const std::vector<Substance>& shippedSubstances()
 {
-    static const std::vector<Substance> rows = [] {
-        std::vector<Substance> table =
-            readSubstanceTable(builtInText(QStringLiteral(":/data/substances.csv")));
-        const QStringList proofRead = proofReadSubstanceNames();
-        for (Substance& row : table)
-            row.proofRead = proofRead.contains(row.name);
-        return table;
-    }();
+    static const std::vector<Substance> rows =
+        readSubstanceTable(builtInText(QStringLiteral(":/data/substances.csv")));
     return rows;
 }

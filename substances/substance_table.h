@@ -35,7 +35,5 @@ SubstanceRows readSubstanceRows(const QString& text);
 void checkWritesExactly(const Substance& substance);
 QString writeSubstanceTable(const std::vector<Substance>& rows);
 
-// The table shipped inside the program, its rows marked as proof-read when they are.
+// The table shipped inside the program.
 const std::vector<Substance>& shippedSubstances();
-// The shipped substances whose values were compared with a copy of their printed source.
-QStringList proofReadSubstanceNames();

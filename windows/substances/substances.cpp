@@ -4,6 +4,7 @@
 #include "modal.h"
 #include "numbers.h"
 #include "own_substances.h"
+#include "substance_crosscheck.h"
 #include "substance_editor.h"
 #include "substance_search.h"
 #include "substance_table.h"
@@ -80,6 +81,10 @@ void Substances::buildControls()
     participation = new QLabel(this);
     nameControl(participation, QStringLiteral("participation"), QStringLiteral("Коэффициент Z"));
     participation->setWordWrap(true);
+    crossCheck = new QLabel(this);
+    nameControl(crossCheck, QStringLiteral("crosscheck"), QStringLiteral("Сверка с независимыми данными"));
+    crossCheck->setWordWrap(true);
+    crossCheck->setMinimumHeight(3 * crossCheck->fontMetrics().lineSpacing());
     warning = new QLabel(this);
     nameControl(warning, QStringLiteral("warning"), QStringLiteral("Предупреждение"));
     warning->setWordWrap(true);
@@ -108,6 +113,7 @@ void Substances::buildControls()
     layout->addWidget(search);
     layout->addLayout(tables, 1);
     layout->addWidget(participation);
+    layout->addWidget(crossCheck);
     layout->addWidget(warning);
     layout->addLayout(buttons);
     chainTabOrder({search, list, details, add, edit, remove, apply, close_});
@@ -171,6 +177,7 @@ void Substances::list_Change()
     const Substance* s = current();
     details->setPlainText(s ? substanceDetails(*s, locale_) : QString());
     participation->setText(s ? participationOf(*s, state_.T1, locale_).reason : QString());
+    crossCheck->setText(s ? crossCheckStatement(*s, locale_) : QString());
     warning->setText(s ? applyWarnings(*s, state_.T1, locale_) : QString());
     apply->setEnabled(s != nullptr);
     edit->setEnabled(s && s->own);

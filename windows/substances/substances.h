@@ -56,6 +56,7 @@ class Substances : public ChildWindow {
     QTableWidget* list = nullptr;
     QPlainTextEdit* details = nullptr;
     QLabel* participation = nullptr;
+    QLabel* crossCheck = nullptr; // what the row was checked against, and disagreements resolved
     QLabel* warning = nullptr;
     QPushButton* add = nullptr;
     QPushButton* edit = nullptr;

@@ -130,8 +130,13 @@ TEST_F(FileMenu, ABadFileChangesNothingAndIsTold)
 TEST_F(FileMenu, TheFileCarriesTheSubstanceAndTheGasReleaseAndOlderFilesKeepTheirNote)
 {
     qputenv("XDG_DATA_HOME", QFile::encodeName(pathOf(u"data"_s)));
-    const Substance own{
-        .name = u"Растворитель «646»"_s, .formula = u"C7H8"_s, .source = u"паспорт \\ 2"_s, .own = true};
+    const Substance own{.name = u"Растворитель «646»"_s,
+                        .formula = u"C7H8"_s,
+                        .molarMass = 92.14,
+                        .nC = 7,
+                        .nH = 8,
+                        .source = u"паспорт \\ 2"_s,
+                        .own = true};
     const GasRelease release = calculateGasRelease(
         {u"100"_s, u"2"_s, u"0,01"_s, u"120"_s, u"600"_s, {{u"25"_s, u"40"_s}}, u"0,0792"_s}, commaLocale());
     CalculationState state{

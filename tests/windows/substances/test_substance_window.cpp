@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -59,6 +60,8 @@ TEST_F(SubstanceWindow, TypingFiltersEnterFillsTheMainWindowsFieldsAndTheReportN
     auto* list = child<QTableWidget>(window, u"list"_s);
     ASSERT_LT(list->rowCount(), int(shippedSubstances().size()));
     EXPECT_EQ(list->item(list->currentRow(), 0)->text(), u"Метан"_s);
+    EXPECT_TRUE(
+        child<QLabel>(window, u"crosscheck"_s)->text().startsWith(u"Сверено с независимыми данными"_s));
     QTest::keyClick(search, Qt::Key_Return);
     flushDeletes();
     EXPECT_EQ(topLevel(u"Substances"_s), nullptr);
@@ -71,6 +74,8 @@ TEST_F(SubstanceWindow, TypingFiltersEnterFillsTheMainWindowsFieldsAndTheReportN
     const QString named = u"<p>Вещество: Метан, формула CH4. Данные: справочник веществ программы"_s;
     glav.result1();
     EXPECT_TRUE(glav.state().out.contains(named));
+    EXPECT_TRUE(glav.state().out.contains(
+        u". Сверено с независимыми данными (ИЮПАК, IEC 60079-20-1, NFPA 497, ATcT"_s));
     DialogRecorder dialogs;
     dialogs.answerFileDialog = [this](QFileDialog&) { return dataHome.filePath(u"methane.pzr"_s); };
     child<QAction>(&glav, u"save"_s)->trigger();

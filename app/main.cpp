@@ -19,9 +19,10 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.setApplicationDescription(QStringLiteral("Расчет избыточного давления взрыва"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("файл расчета (*.pzr), который открыть"),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("файл расчета (*.pzr) или пожарной нагрузки (*.pzv), который открыть"),
+        QStringLiteral("[FILE]"));
     QCommandLineOption hidden = checkStart;
     hidden.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(hidden);
@@ -55,7 +56,9 @@ int main(int argc, char* argv[])
 
     Glav glav;
     glav.show();
-    if (!files.isEmpty())
+    if (!files.isEmpty() && files.first().endsWith(QStringLiteral(".pzv"), Qt::CaseInsensitive))
+        glav.openFireLoad(files.first());
+    else if (!files.isEmpty())
         glav.openCalculation(files.first());
     if (commandLine.isSet(checkStart))
         QTimer::singleShot(0, &glav, [&glav] {

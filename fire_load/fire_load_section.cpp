@@ -155,8 +155,3 @@ QString fireLoadSection(const FireLoadRoom& room, const FireLoadAssessment& asse
                % room.sites.at(assessment.decidingSite).name % QStringLiteral("\").</h4>");
     return out;
 }
-
-qsizetype fireLoadSectionStart(const QString& report)
-{
-    return report.indexOf(sectionTitle);
-}

@@ -11,5 +11,3 @@
 QString fireLoadSection(const FireLoadRoom& room, const FireLoadAssessment& assessment,
                         const QLocale& locale);
 
-// Where section 2 starts in a report, or -1: the point from which an earlier section is replaced.
-qsizetype fireLoadSectionStart(const QString& report);

@@ -2,6 +2,7 @@
 
 #include "calculation_file_dialogs.h"
 #include "excess_pressure.h"
+#include "fire_load_window.h"
 #include "form_layout.h"
 #include "gas_release_section.h"
 #include "massgas.h"
@@ -226,6 +227,8 @@ void Glav::buildMenu()
     substances->setObjectName(QStringLiteral("substances"));
     gasmass = service->addAction(QStringLiteral("Масса горючего газа…"));
     gasmass->setObjectName(QStringLiteral("gasmass"));
+    fireload = service->addAction(QStringLiteral("Категория В1–В4 по пожарной нагрузке…"));
+    fireload->setObjectName(QStringLiteral("fireload"));
 }
 
 void Glav::setTabOrderOfControls()
@@ -249,6 +252,7 @@ void Glav::connectHandlers()
     connect(quit, &QAction::triggered, this, &Glav::quit_Click);
     connect(gasmass, &QAction::triggered, this, &Glav::gasmass_Click);
     connect(substances, &QAction::triggered, this, &Glav::substances_Click);
+    connect(fireload, &QAction::triggered, this, &Glav::fireload_Click);
 }
 
 void Glav::ver_Click()
@@ -426,4 +430,41 @@ void Glav::quit_Click()
         rememberSubstanceOfFile(saved.path, substanceHeld(state_));
     }
     close();
+}
+
+void Glav::fireload_Click()
+{
+    openFireLoad();
+}
+
+FireLoad* Glav::openFireLoad(const QString& path)
+{
+    if (!fireLoad_) {
+        fireLoad_ = new FireLoad(locale_);
+        connect(fireLoad_, &FireLoad::reportSection, this, &Glav::addFireLoadSection);
+    }
+    fireLoad_->show();
+    fireLoad_->raise();
+    fireLoad_->activateWindow();
+    if (!path.isEmpty())
+        fireLoad_->openFile(path);
+    return fireLoad_;
+}
+
+// The fire-load section follows the report it is added to, in place of an earlier one; when the
+// report file cannot be written the report text is put back as it was.
+void Glav::addFireLoadSection(const QString& section)
+{
+    const QString reportBefore = state_.out;
+    if (const qsizetype earlier = fireLoadSection_.isEmpty() ? -1 : state_.out.indexOf(fireLoadSection_);
+        earlier >= 0)
+        state_.out.remove(earlier, fireLoadSection_.size());
+    state_.out += section;
+    try {
+        reportPublisher_.PublishReport(state_.out);
+        fireLoadSection_ = section;
+    } catch (const UserError& error) {
+        state_.out = reportBefore;
+        showError(this, error);
+    }
 }

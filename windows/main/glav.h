@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class FireLoad;
 class Massgas;
 class Massjid;
 class Plotn;
@@ -47,6 +48,9 @@ class Glav : public QMainWindow {
     // the same checks, the same message on a bad file. Returns whether the calculation was opened.
     bool openCalculation(const QString& path);
 
+    // Opens the fire-load window (at most one) and, when `path` is given, that fire-load file in it.
+    FireLoad* openFireLoad(const QString& path = {});
+
     // Report sections: room (replaces the report), emergency ventilation (appends), outdoor (replaces).
     void result1();
     void result2();
@@ -65,6 +69,8 @@ class Glav : public QMainWindow {
     void quit_Click();
     void gasmass_Click();
     void substances_Click();
+    void fireload_Click();
+    void addFireLoadSection(const QString& section);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -93,6 +99,9 @@ class Glav : public QMainWindow {
     QPointer<Massjid> massjid_;
     QPointer<Massgas> massgas_;
     QPointer<Substances> substances_;
+    QPointer<FireLoad> fireLoad_;
+    // The fire-load section last added to the report, which a newer one replaces.
+    QString fireLoadSection_;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -143,4 +152,5 @@ class Glav : public QMainWindow {
     QMenu* service = nullptr;
     QAction* gasmass = nullptr;
     QAction* substances = nullptr;
+    QAction* fireload = nullptr;
 };

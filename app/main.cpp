@@ -19,10 +19,9 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.setApplicationDescription(QStringLiteral("Расчет избыточного давления взрыва"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QStringLiteral("файл расчета (*.pzr) или пожарной нагрузки (*.pzv), который открыть"),
-        QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("файл расчета (*.pzr), который открыть"),
+                                 QStringLiteral("[FILE]"));
     QCommandLineOption hidden = checkStart;
     hidden.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(hidden);

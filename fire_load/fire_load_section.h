@@ -10,4 +10,3 @@
 // it to the report, in place of an earlier section 2.
 QString fireLoadSection(const FireLoadRoom& room, const FireLoadAssessment& assessment,
                         const QLocale& locale);
-

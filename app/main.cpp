@@ -75,7 +75,9 @@ int main(int argc, char* argv[])
 
     Glav glav;
     glav.show();
-    if (!files.isEmpty())
+    if (!files.isEmpty() && files.first().endsWith(QStringLiteral(".pzv"), Qt::CaseInsensitive))
+        glav.openFireLoad(files.first());
+    else if (!files.isEmpty())
         glav.openCalculation(files.first());
     if (commandLine.isSet(checkStart))
         QTimer::singleShot(0, &glav, [&glav] {

@@ -2,6 +2,7 @@
 
 #include "calculation_file_dialogs.h"
 #include "excess_pressure.h"
+#include "fire_load_window.h"
 #include "form_layout.h"
 #include "gas_release_file.h"
 #include "gas_release_section.h"
@@ -81,7 +82,11 @@ Glav::Glav(const QLocale& locale) : locale_(locale)
     Form_Load();
 }
 
-Glav::~Glav() = default;
+// Only reached with the fire-load window still open when the owner goes early, as in tests.
+Glav::~Glav()
+{
+    delete fireLoad_.data();
+}
 
 void Glav::prepareApplication()
 {
@@ -241,6 +246,8 @@ void Glav::buildMenu()
     substancesAction->setObjectName(QStringLiteral("substances"));
     gasMassAction = serviceMenu->addAction(QStringLiteral("Масса горючего газа…"));
     gasMassAction->setObjectName(QStringLiteral("gasmass"));
+    fireLoadAction = serviceMenu->addAction(QStringLiteral("Категория В1–В4 по пожарной нагрузке…"));
+    fireLoadAction->setObjectName(QStringLiteral("fireload"));
 }
 
 void Glav::setTabOrderOfControls()
@@ -282,6 +289,7 @@ void Glav::connectHandlers()
     connect(quitAction, &QAction::triggered, this, &Glav::quit_Click);
     connect(gasMassAction, &QAction::triggered, this, &Glav::gasmass_Click);
     connect(substancesAction, &QAction::triggered, this, &Glav::substances_Click);
+    connect(fireLoadAction, &QAction::triggered, this, &Glav::fireload_Click);
 }
 
 void Glav::ver_Click()
@@ -455,17 +463,24 @@ void Glav::Command6_Click()
     }
 }
 
-// Only the report file can fail here. The report text is then put back as it was, so that pressing
-// again once the file can be written does not add the section twice.
 void Glav::Command8_Click()
 {
     const QString reportBefore = state_.out;
     result2();
+    publishReportOrRestore(reportBefore);
+}
+
+// Only the report file can fail here. The report text is then put back as it was, so that adding a
+// section again once the file can be written does not add it twice.
+bool Glav::publishReportOrRestore(const QString& reportBefore)
+{
     try {
         reportPublisher_.PublishReport(state_.out);
+        return true;
     } catch (const UserError& error) {
         state_.out = reportBefore;
         showError(this, error);
+        return false;
     }
 }
 
@@ -538,4 +553,35 @@ void Glav::quit_Click()
     if (saved.outcome == FileStep::Done)
         setWindowTitle(saved.path);
     close();
+}
+
+void Glav::fireload_Click()
+{
+    openFireLoad();
+}
+
+FireLoad* Glav::openFireLoad(const QString& path)
+{
+    if (!fireLoad_) {
+        fireLoad_ = new FireLoad(locale_);
+        connect(fireLoad_, &FireLoad::reportSection, this, &Glav::addFireLoadSection);
+    }
+    fireLoad_->show();
+    fireLoad_->raise();
+    fireLoad_->activateWindow();
+    if (!path.isEmpty())
+        fireLoad_->openFile(path);
+    return fireLoad_;
+}
+
+// The fire-load section follows the report it is added to, in place of an earlier one.
+void Glav::addFireLoadSection(const QString& section)
+{
+    const QString reportBefore = state_.out;
+    if (const qsizetype earlier = fireLoadSection_.isEmpty() ? -1 : state_.out.indexOf(fireLoadSection_);
+        earlier >= 0)
+        state_.out.remove(earlier, fireLoadSection_.size());
+    state_.out += section;
+    if (publishReportOrRestore(reportBefore))
+        fireLoadSection_ = section;
 }

@@ -14,6 +14,7 @@
 #include <optional>
 
 class CalculatorWindow;
+class FireLoad;
 class Massgas;
 class Massjid;
 class Plotn;
@@ -50,6 +51,9 @@ class Glav : public QMainWindow {
     // the same checks, the same message on a bad file. Returns whether the calculation was opened.
     bool openCalculation(const QString& path);
 
+    // Opens the fire-load window (at most one) and, when `path` is given, that fire-load file in it.
+    FireLoad* openFireLoad(const QString& path = {});
+
     // Report sections: room (replaces the report), emergency ventilation (appends), outdoor (replaces).
     void result1();
     void result2();
@@ -72,6 +76,8 @@ class Glav : public QMainWindow {
     void adoptCalculatorState(const CalculationState& state);
     void applyGasRelease(const GasRelease& release);
     void applyChosenSubstance(const Substance& substance);
+    void fireload_Click();
+    void addFireLoadSection(const QString& section);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -84,6 +90,8 @@ class Glav : public QMainWindow {
     void setTabOrderOfControls();
     void connectHandlers();
     void showOpenedValues();
+    // Publishes the report as state_.out now holds it; on failure puts back `reportBefore`.
+    bool publishReportOrRestore(const QString& reportBefore);
     void connectCalculator(CalculatorWindow* calculator, QLineEdit* field);
     // What the substance table and the gas-mass window add to the room and outdoor reports.
     SectionAdditions reportAdditions() const;
@@ -106,6 +114,9 @@ class Glav : public QMainWindow {
     QPointer<Massjid> massjid_;
     QPointer<Massgas> massgas_;
     QPointer<Substances> substances_;
+    QPointer<FireLoad> fireLoad_;
+    // The fire-load section last added to the report, which a newer one replaces.
+    QString fireLoadSection_;
 
     QLineEdit* massField = nullptr;                // mass, kg
     QLineEdit* participationField = nullptr;       // Z
@@ -140,4 +151,5 @@ class Glav : public QMainWindow {
     QMenu* serviceMenu = nullptr;
     QAction* gasMassAction = nullptr;
     QAction* substancesAction = nullptr;
+    QAction* fireLoadAction = nullptr;
 };

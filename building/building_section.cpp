@@ -29,9 +29,10 @@ QString cell(const QString& text)
 
 QString roomsTable(const Building& building, const QLocale& locale)
 {
-    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>&#8470;</th>"
-                                 "<th>Помещение</th><th>Площадь, м<sup>2</sup></th><th>Категория</th>"
-                                 "<th>Автоматическое пожаротушение</th></tr>");
+    QString out =
+        QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>&#8470;</th>"
+                       "<th>Помещение</th><th>Площадь, м<sup>2</sup></th><th>Категория</th>"
+                       "<th>Автоматическое пожаротушение</th></tr>");
     int number = 0;
     for (const BuildingRoom& room : building.rooms)
         out += QStringLiteral("<tr>") % cell(QString::number(++number)) % cell(room.name)

@@ -2,6 +2,7 @@
 #include "building_file.h"
 #include "building_section.h"
 #include "calculation_file.h"
+#include "fire_load_file.h"
 #include "room_import.h"
 #include "user_error.h"
 
@@ -222,6 +223,23 @@ TEST(CalculationImport, DecidesCategoryAAsTheRoomReportDoes)
         EXPECT_EQ(verdict.pressure, pressure);
     }
     EXPECT_THROW(calculationVerdict("//Morvex//\r\n 1 \r\n"), UserError);
+}
+
+} // namespace
+
+namespace {
+
+// A fire-load file gives its room's name and В1 to В4; below В4 the category is left to the user.
+TEST(FireLoadImport, TakesTheRoomsNameAndCategory)
+{
+    FireLoadRoom room{u"Склад тары"_s,
+                      {{u"Стеллаж"_s, 10, 10, std::nullopt, false, {{u"Картон"_s, 100, 40, {}}}}}};
+    FireLoadVerdict verdict = fireLoadVerdict(writeFireLoadFile(room));
+    EXPECT_EQ(verdict.name, u"Склад тары"_s);
+    EXPECT_EQ(verdict.category, C::V3);    // 4000 MJ on 10 m2: 400 MJ/m2
+    room.sites[0].materials[0].mass = 0.1; // 0,4 MJ/m2
+    EXPECT_EQ(fireLoadVerdict(writeFireLoadFile(room)).category, std::nullopt);
+    EXPECT_THROW(fireLoadVerdict("{}"), UserError);
 }
 
 } // namespace

@@ -20,7 +20,7 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("файл расчета (*.pzr), который открыть"),
+                                 QStringLiteral("файл расчета (*.pzr) или здания (*.pzb), который открыть"),
                                  QStringLiteral("[FILE]"));
     QCommandLineOption hidden = checkStart;
     hidden.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -55,7 +55,9 @@ int main(int argc, char* argv[])
 
     Glav glav;
     glav.show();
-    if (!files.isEmpty())
+    if (!files.isEmpty() && files.first().endsWith(QStringLiteral(".pzb"), Qt::CaseInsensitive))
+        glav.openBuildingFile(files.first());
+    else if (!files.isEmpty())
         glav.openCalculation(files.first());
     if (commandLine.isSet(checkStart))
         QTimer::singleShot(0, &glav, [&glav] {

@@ -37,7 +37,7 @@ struct BuildingRoom {
     bool suppression = false; // protected by an automatic fire suppression installation
 };
 
-struct Building {
+struct BuildingDescription {
     QString name;
     std::vector<BuildingRoom> rooms;
 };

@@ -55,7 +55,7 @@ BuildingRoom readRoom(const QJsonValue& value, qsizetype index)
 
 } // namespace
 
-QByteArray writeBuildingFile(const Building& building)
+QByteArray writeBuildingFile(const BuildingDescription& building)
 {
     QJsonArray rooms;
     for (const BuildingRoom& room : building.rooms)
@@ -70,7 +70,7 @@ QByteArray writeBuildingFile(const Building& building)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-Building readBuildingFile(const QByteArray& bytes)
+BuildingDescription readBuildingFile(const QByteArray& bytes)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -82,7 +82,7 @@ Building readBuildingFile(const QByteArray& bytes)
     if (root.value(QStringLiteral("version")) != QJsonValue(formatVersion))
         throw UserError(
             QStringLiteral("файл здания другой версии; эта программа читает версию %1").arg(formatVersion));
-    Building building;
+    BuildingDescription building;
     building.name = requiredText(root, QStringLiteral("name"), QString());
     const QJsonValue rooms = root.value(QStringLiteral("rooms"));
     if (!rooms.isArray())

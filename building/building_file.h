@@ -13,9 +13,9 @@
 // Thousands of rooms fit in well under this; anything larger is not a building file.
 inline constexpr qsizetype buildingFileMaxSize = 4 * 1024 * 1024;
 
-QByteArray writeBuildingFile(const Building& building);
+QByteArray writeBuildingFile(const BuildingDescription& building);
 
 // Checks the whole file and returns the building, or throws UserError on the first problem (not
 // JSON, another format or version, a missing or mistyped field, an area that is not a positive
 // number, an unknown category, an empty room name). Nothing is returned half read.
-Building readBuildingFile(const QByteArray& bytes);
+BuildingDescription readBuildingFile(const QByteArray& bytes);

@@ -27,7 +27,7 @@ QString cell(const QString& text)
     return QStringLiteral("<td>") % html(text) % QStringLiteral("</td>");
 }
 
-QString roomsTable(const Building& building, const QLocale& locale)
+QString roomsTable(const BuildingDescription& building, const QLocale& locale)
 {
     QString out =
         QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>&#8470;</th>"
@@ -65,7 +65,7 @@ QString totalsTable(const BuildingAssessment& assessment, const QLocale& locale)
 
 } // namespace
 
-QString buildingSection(const Building& building, const QLocale& locale)
+QString buildingSection(const BuildingDescription& building, const QLocale& locale)
 {
     const BuildingAssessment assessment = assessBuilding(building.rooms);
     const QStringList lines = assessmentLines(assessment, locale);

@@ -171,7 +171,7 @@ TEST(RoomRows, NameTheBadRow)
     }
 }
 
-const Building sample{u"Цех № 2"_s,
+const BuildingDescription sample{u"Цех № 2"_s,
                       {{u"Склад ЛВЖ"_s, 150, C::A, false},
                        {u"Насосная"_s, 400, C::B, true},
                        {u"Участок «Café»"_s, 12.25, C::V4, false},
@@ -181,7 +181,7 @@ TEST(BuildingFile, KeepsTheBuildingByteForByte)
 {
     const QByteArray bytes = writeBuildingFile(sample);
     EXPECT_EQ(bytes, expected("building.pzb", bytes));
-    const Building read = readBuildingFile(bytes);
+    const BuildingDescription read = readBuildingFile(bytes);
     EXPECT_EQ(writeBuildingFile(read), bytes);
 }
 

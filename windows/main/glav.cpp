@@ -1,5 +1,6 @@
 #include "glav.h"
 
+#include "building_window.h"
 #include "calculation_file_dialogs.h"
 #include "excess_pressure.h"
 #include "form_layout.h"
@@ -226,6 +227,8 @@ void Glav::buildMenu()
     substances->setObjectName(QStringLiteral("substances"));
     gasmass = service->addAction(QStringLiteral("Масса горючего газа…"));
     gasmass->setObjectName(QStringLiteral("gasmass"));
+    building = service->addAction(QStringLiteral("Категория здания…"));
+    building->setObjectName(QStringLiteral("building"));
 }
 
 void Glav::setTabOrderOfControls()
@@ -249,6 +252,7 @@ void Glav::connectHandlers()
     connect(quit, &QAction::triggered, this, &Glav::quit_Click);
     connect(gasmass, &QAction::triggered, this, &Glav::gasmass_Click);
     connect(substances, &QAction::triggered, this, &Glav::substances_Click);
+    connect(building, &QAction::triggered, this, &Glav::building_Click);
 }
 
 void Glav::ver_Click()
@@ -348,6 +352,31 @@ void Glav::substances_Click()
                 field->setCursorPosition(0);
             }
     });
+}
+
+// The building window is a window of its own, beside this one; its report replaces the report.
+void Glav::building_Click()
+{
+    if (!building_) {
+        building_ = new Building(locale_);
+        connect(building_, &Building::reportReady, this, [this](const QString& html) {
+            state_.out = html;
+            try {
+                reportPublisher_.PublishReport(state_.out);
+            } catch (const UserError& error) {
+                showError(building_, error);
+            }
+        });
+    }
+    building_->show();
+    building_->raise();
+    building_->activateWindow();
+}
+
+void Glav::openBuildingFile(const QString& path)
+{
+    building_Click();
+    building_->openBuilding(path);
 }
 
 void Glav::Command6_Click()

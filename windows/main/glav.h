@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class Building;
 class Massgas;
 class Massjid;
 class Plotn;
@@ -47,6 +48,9 @@ class Glav : public QMainWindow {
     // the same checks, the same message on a bad file. Returns whether the calculation was opened.
     bool openCalculation(const QString& path);
 
+    // Opens the building window ("Сервис → Категория здания…") and the building file at `path` in it.
+    void openBuildingFile(const QString& path);
+
     // Report sections: room (replaces the report), emergency ventilation (appends), outdoor (replaces).
     void result1();
     void result2();
@@ -65,6 +69,7 @@ class Glav : public QMainWindow {
     void quit_Click();
     void gasmass_Click();
     void substances_Click();
+    void building_Click();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -93,6 +98,7 @@ class Glav : public QMainWindow {
     QPointer<Massjid> massjid_;
     QPointer<Massgas> massgas_;
     QPointer<Substances> substances_;
+    QPointer<Building> building_;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -143,4 +149,5 @@ class Glav : public QMainWindow {
     QMenu* service = nullptr;
     QAction* gasmass = nullptr;
     QAction* substances = nullptr;
+    QAction* building = nullptr;
 };

@@ -34,6 +34,9 @@ file(READ ${usr}/share/mime/globs2 globs)
 if(failed OR errors OR NOT globs MATCHES "application/x-overpressure-calculation:\\*\\.pzr")
   message(SEND_ERROR "the MIME type of *.pzr is not registered: ${errors}")
 endif()
+if(NOT globs MATCHES "application/x-overpressure-building:\\*\\.pzb")
+  message(SEND_ERROR "the MIME type of *.pzb is not registered")
+endif()
 
 # The manual page formats without a warning.
 set(ENV{LC_ALL} C.UTF-8)

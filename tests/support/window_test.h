@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+class QDialog;
 class QFileDialog;
 
 inline QLocale commaLocale()
@@ -44,6 +45,8 @@ class DialogRecorder {
     std::vector<SeenDialog> seen;
     // Returns the path to choose, or an empty string to cancel.
     std::function<QString(QFileDialog&)> answerFileDialog;
+    // Answers any other dialog (an input dialog's question); by default it is cancelled.
+    std::function<int(QDialog&)> answerOtherDialog;
 };
 
 // The child of `parent` with this objectName; fails the test when there is none.

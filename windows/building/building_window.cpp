@@ -56,6 +56,7 @@ void Building::buildControls()
     rooms->setHorizontalHeaderLabels({QStringLiteral("Помещение"), QStringLiteral("Площадь, м²"),
                                       QStringLiteral("Категория"),
                                       QStringLiteral("Автоматическое пожаротушение")});
+    rooms->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     rooms->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
     rooms->setSelectionBehavior(QAbstractItemView::SelectRows);
     layout->addWidget(rooms, 3);
@@ -110,7 +111,7 @@ void Building::addRow(const BuildingRoom& room)
     choice->setCurrentText(roomCategoryText(room.category));
     connect(choice, &QComboBox::currentIndexChanged, this, &Building::clearVerdict);
     rooms->setCellWidget(row, CategoryColumn, choice);
-    auto* suppression = new QTableWidgetItem(QStringLiteral("есть"));
+    auto* suppression = new QTableWidgetItem;
     suppression->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
     suppression->setCheckState(room.suppression ? Qt::Checked : Qt::Unchecked);
     rooms->setItem(row, SuppressionColumn, suppression);

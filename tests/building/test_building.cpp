@@ -2,14 +2,11 @@
 #include "building_file.h"
 #include "building_section.h"
 #include "calculation_file.h"
-#include "fire_load_file.h"
 #include "room_import.h"
 #include "user_error.h"
 
 #include <QFile>
 #include <QLocale>
-
-#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -19,17 +16,14 @@ namespace {
 
 const QLocale comma(QLocale::Russian, QLocale::Russia);
 
-// The checked-in file beside the tests; OVERPRESSURE_UPDATE_DUMPS=1 writes `actual` there instead.
-QByteArray expected(const char* name, const QByteArray& actual)
+QByteArray expected(const char* name)
 {
     QFile file(QStringLiteral(EXPECTED_BUILDING "/") + QLatin1String(name));
-    if (std::getenv("OVERPRESSURE_UPDATE_DUMPS") && file.open(QIODevice::WriteOnly))
-        file.write(actual);
-    file.close();
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
 }
 
 using C = RoomCategory;
+using Is = BuildingCategory;
 struct Room {
     double area;
     C category;
@@ -55,46 +49,39 @@ struct Case {
 // not exceed 200 m2, an exemption holds exactly at 25 % and at its area limit, and fails for one
 // room without suppression.
 const Case cases[] = {
-    {"PublishedExampleAByShareAndAreaNotBByArea", rooms({{150, C::A}, {400, C::B}, {31450, C::D}}),
-     BuildingCategory::B},
-    {"AExemptButBExceedsItsAreaLimit", rooms({{800, C::A, true}, {600, C::B, true}, {13600, C::V4}}),
-     BuildingCategory::B},
-    {"VRoomsBelowTenPercentMakeG", rooms({{800, C::V2}, {1500, C::V4}, {7700, C::D}}), BuildingCategory::G},
-    {"SmallARoomLeavesD", rooms({{40, C::A}, {960, C::D}}), BuildingCategory::D},
-    {"AExactlyFivePercent", rooms({{50, C::A}, {950, C::D}}), BuildingCategory::D},
-    {"AJustOverFivePercent", rooms({{50.01, C::A}, {949.99, C::D}}), BuildingCategory::A},
-    {"AExactly200", rooms({{200, C::A}, {9800, C::D}}), BuildingCategory::D},
-    {"AJustOver200", rooms({{200.5, C::A}, {9799.5, C::D}}), BuildingCategory::A},
-    {"AExemptAtExactly25Percent", rooms({{250, C::A, true}, {750, C::D}}), BuildingCategory::D},
-    {"ANotExemptOver25Percent", rooms({{251, C::A, true}, {749, C::D}}), BuildingCategory::A},
-    {"AExemptAtExactly1000", rooms({{1000, C::A, true}, {9000, C::D}}), BuildingCategory::D},
-    {"ANotExemptOver1000", rooms({{1000.5, C::A, true}, {8999.5, C::D}}), BuildingCategory::A},
-    {"ANotExemptWithOneRoomUnsuppressed", rooms({{150, C::A, true}, {150, C::A}, {9700, C::D}}),
-     BuildingCategory::A},
-    {"BExemptWhenAAndBSuppressed", rooms({{300, C::A, true}, {700, C::B, true}, {9000, C::V4}}),
-     BuildingCategory::D},
+    {"PublishedExampleAByShareAndAreaNotBByArea", rooms({{150, C::A}, {400, C::B}, {31450, C::D}}), Is::B},
+    {"AExemptButBExceedsItsAreaLimit", rooms({{800, C::A, true}, {600, C::B, true}, {13600, C::V4}}), Is::B},
+    {"VRoomsBelowTenPercentMakeG", rooms({{800, C::V2}, {1500, C::V4}, {7700, C::D}}), Is::G},
+    {"SmallARoomLeavesD", rooms({{40, C::A}, {960, C::D}}), Is::D},
+    {"AExactlyFivePercent", rooms({{50, C::A}, {950, C::D}}), Is::D},
+    {"AJustOverFivePercent", rooms({{50.01, C::A}, {949.99, C::D}}), Is::A},
+    {"AExactly200", rooms({{200, C::A}, {9800, C::D}}), Is::D},
+    {"AJustOver200", rooms({{200.5, C::A}, {9799.5, C::D}}), Is::A},
+    {"AExemptAtExactly25Percent", rooms({{250, C::A, true}, {750, C::D}}), Is::D},
+    {"ANotExemptOver25Percent", rooms({{251, C::A, true}, {749, C::D}}), Is::A},
+    {"AExemptAtExactly1000", rooms({{1000, C::A, true}, {9000, C::D}}), Is::D},
+    {"ANotExemptOver1000", rooms({{1000.5, C::A, true}, {8999.5, C::D}}), Is::A},
+    {"ANotExemptWithOneRoomUnsuppressed", rooms({{150, C::A, true}, {150, C::A}, {9700, C::D}}), Is::A},
+    {"BExemptWhenAAndBSuppressed", rooms({{300, C::A, true}, {700, C::B, true}, {9000, C::V4}}), Is::D},
     {"BNotExemptWhenARoomUnsuppressedAlthoughAIsSmall", rooms({{10, C::A}, {700, C::B, true}, {9290, C::D}}),
-     BuildingCategory::B},
-    {"BExactlyFivePercentBelow200", rooms({{100, C::B}, {1900, C::D}}), BuildingCategory::D},
-    {"VTenPercentExactlyWithoutAOrB", rooms({{1000, C::V1}, {9000, C::D}}), BuildingCategory::G},
-    {"VOverTenPercentWithoutAOrB", rooms({{1001, C::V3}, {8999, C::D}}), BuildingCategory::V},
-    {"VFivePercentWhenAnARoomExists", rooms({{10, C::A}, {600, C::V1}, {9390, C::D}}), BuildingCategory::V},
-    {"VExemptAtExactly3500", rooms({{3500, C::V1, true}, {10500, C::D}}), BuildingCategory::D},
-    {"VNotExemptOver3500", rooms({{3500.5, C::V1, true}, {10499.5, C::D}}), BuildingCategory::V},
-    {"VNotExemptWithOneRoomUnsuppressed", rooms({{1500, C::V1, true}, {100, C::V3}, {8400, C::D}}),
-     BuildingCategory::V},
-    {"V4NeverCounts", rooms({{9000, C::V4}, {1000, C::D}}), BuildingCategory::D},
-    {"GOverFivePercent", rooms({{400, C::G}, {101, C::V1}, {9499, C::D}}), BuildingCategory::G},
+     Is::B},
+    {"BExactlyFivePercentBelow200", rooms({{100, C::B}, {1900, C::D}}), Is::D},
+    {"VTenPercentExactlyWithoutAOrB", rooms({{1000, C::V1}, {9000, C::D}}), Is::G},
+    {"VOverTenPercentWithoutAOrB", rooms({{1001, C::V3}, {8999, C::D}}), Is::V},
+    {"VFivePercentWhenAnARoomExists", rooms({{10, C::A}, {600, C::V1}, {9390, C::D}}), Is::V},
+    {"VExemptAtExactly3500", rooms({{3500, C::V1, true}, {10500, C::D}}), Is::D},
+    {"VNotExemptOver3500", rooms({{3500.5, C::V1, true}, {10499.5, C::D}}), Is::V},
+    {"VNotExemptWithOneRoomUnsuppressed", rooms({{1500, C::V1, true}, {100, C::V3}, {8400, C::D}}), Is::V},
+    {"V4NeverCounts", rooms({{9000, C::V4}, {1000, C::D}}), Is::D},
+    {"GOverFivePercent", rooms({{400, C::G}, {101, C::V1}, {9499, C::D}}), Is::G},
     // Nothing the exemption asks to suppress: it holds by its wording.
-    {"GRoomsAloneExemptUpTo25Percent", rooms({{501, C::G}, {9499, C::D}}), BuildingCategory::D},
-    {"GExactlyFivePercent", rooms({{500, C::G}, {9500, C::D}}), BuildingCategory::D},
+    {"GRoomsAloneExemptUpTo25Percent", rooms({{501, C::G}, {9499, C::D}}), Is::D},
+    {"GExactlyFivePercent", rooms({{500, C::G}, {9500, C::D}}), Is::D},
     {"GExemptAtExactly5000NeedsNoSuppressionOfGRooms",
-     rooms({{1000, C::V1, true}, {4000, C::G}, {15000, C::D}}), BuildingCategory::D},
-    {"GNotExemptOver5000", rooms({{1000, C::V1, true}, {4000.5, C::G}, {14999.5, C::D}}),
-     BuildingCategory::G},
-    {"GNotExemptWhenAVRoomUnsuppressed", rooms({{100, C::V1}, {900, C::G}, {4000, C::D}}),
-     BuildingCategory::G},
-    {"DecimalAreasExactlyFivePercent", rooms({{0.1, C::A}, {0.2, C::A}, {5.7, C::D}}), BuildingCategory::D},
+     rooms({{1000, C::V1, true}, {4000, C::G}, {15000, C::D}}), Is::D},
+    {"GNotExemptOver5000", rooms({{1000, C::V1, true}, {4000.5, C::G}, {14999.5, C::D}}), Is::G},
+    {"GNotExemptWhenAVRoomUnsuppressed", rooms({{100, C::V1}, {900, C::G}, {4000, C::D}}), Is::G},
+    {"DecimalAreasExactlyFivePercent", rooms({{0.1, C::A}, {0.2, C::A}, {5.7, C::D}}), Is::D},
 };
 
 class BuildingRules : public testing::TestWithParam<Case> {};
@@ -143,27 +130,18 @@ TEST(BuildingRules, RefuseABuildingWithoutRoomsOrWithAnOverflowingTotal)
     EXPECT_THROW(assessBuilding(rooms({{1e308, C::A}, {1e308, C::D}})), UserError);
 }
 
+// The window's table cannot hold an unknown category or lose a name's blanks, but a row's texts can.
 TEST(RoomRows, NameTheBadRow)
 {
-    const std::vector<RoomRowTexts> good{{u" Склад "_s, u"12,5"_s, u"В1"_s, true}};
-    const std::vector<BuildingRoom> parsed = parseRoomRows(good, comma);
-    EXPECT_EQ(parsed.at(0).name, u"Склад"_s);
-    EXPECT_EQ(parsed.at(0).area, 12.5);
-    EXPECT_EQ(parsed.at(0).category, C::V1);
-    EXPECT_TRUE(parsed.at(0).suppression);
+    const RoomRowTexts good{u" Склад "_s, u"12,5"_s, u"В1"_s, true};
+    EXPECT_EQ(parseRoomRows({good}, comma).at(0).name, u"Склад"_s);
     const std::pair<RoomRowTexts, QString> bad[] = {
         {{u" "_s, u"1"_s, u"А"_s}, u"Строка 2: не указано название помещения."_s},
-        {{u"Цех"_s, u"абв"_s, u"А"_s},
-         u"Строка 2: площадь помещения «Цех» должна быть положительным числом, м²."_s},
-        {{u"Цех"_s, u"0"_s, u"А"_s},
-         u"Строка 2: площадь помещения «Цех» должна быть положительным числом, м²."_s},
-        {{u"Цех"_s, u"-3"_s, u"А"_s},
-         u"Строка 2: площадь помещения «Цех» должна быть положительным числом, м²."_s},
         {{u"Цех"_s, u"3"_s, u"A"_s}, u"Строка 2: неизвестная категория помещения «A»."_s}, // a Latin A
     };
     for (const auto& [row, message] : bad) {
         try {
-            parseRoomRows({good[0], row}, comma);
+            parseRoomRows({good, row}, comma);
             ADD_FAILURE() << message.toStdString();
         } catch (const UserError& error) {
             EXPECT_EQ(error.message(), message);
@@ -172,15 +150,15 @@ TEST(RoomRows, NameTheBadRow)
 }
 
 const BuildingDescription sample{u"Цех № 2"_s,
-                      {{u"Склад ЛВЖ"_s, 150, C::A, false},
-                       {u"Насосная"_s, 400, C::B, true},
-                       {u"Участок «Café»"_s, 12.25, C::V4, false},
-                       {u"Прочие помещения"_s, 31437.75, C::D, false}}};
+                                 {{u"Склад ЛВЖ"_s, 150, C::A, false},
+                                  {u"Насосная"_s, 400, C::B, true},
+                                  {u"Участок «Café»"_s, 12.25, C::V4, false},
+                                  {u"Прочие помещения"_s, 31437.75, C::D, false}}};
 
 TEST(BuildingFile, KeepsTheBuildingByteForByte)
 {
     const QByteArray bytes = writeBuildingFile(sample);
-    EXPECT_EQ(bytes, expected("building.pzb", bytes));
+    EXPECT_EQ(bytes, expected("building.pzb"));
     const BuildingDescription read = readBuildingFile(bytes);
     EXPECT_EQ(writeBuildingFile(read), bytes);
 }
@@ -193,12 +171,8 @@ TEST(BuildingFile, RefusesADamagedFileWhole)
         QByteArray(good).replace("overpressure-building", "overpressure-buildinh"),
         QByteArray(good).replace("\"version\": 1", "\"version\": 2"),
         QByteArray(good).replace("\"area\": 150", "\"area\": -150"),
-        QByteArray(good).replace("\"area\": 150", "\"area\": \"150\""),
         QByteArray(good).replace("\"category\": \"А\"", "\"category\": \"A\""),
         QByteArray(good).replace("\"suppression\": true", "\"suppression\": 1"),
-        QByteArray(good).replace("\"Склад ЛВЖ\"", "\" \""),
-        QByteArray(good).replace("\"rooms\"", "\"room\""),
-        "[]",
     };
     for (const QByteArray& bytes : damaged)
         EXPECT_THROW(readBuildingFile(bytes), UserError) << bytes.constData();
@@ -207,7 +181,7 @@ TEST(BuildingFile, RefusesADamagedFileWhole)
 TEST(BuildingReport, IsTheExpectedSection)
 {
     const QString html = buildingSection(sample, comma);
-    EXPECT_EQ(html.toUtf8(), expected("building_comma.htm", html.toUtf8()));
+    EXPECT_EQ(html.toUtf8(), expected("building_comma.htm"));
     for (const QChar c : html)
         EXPECT_TRUE(c.unicode() < 0x80 || (c.unicode() >= 0x410 && c.unicode() <= 0x44f)) << int(c.unicode());
 }
@@ -223,23 +197,6 @@ TEST(CalculationImport, DecidesCategoryAAsTheRoomReportDoes)
         EXPECT_EQ(verdict.pressure, pressure);
     }
     EXPECT_THROW(calculationVerdict("//Morvex//\r\n 1 \r\n"), UserError);
-}
-
-} // namespace
-
-namespace {
-
-// A fire-load file gives its room's name and В1 to В4; below В4 the category is left to the user.
-TEST(FireLoadImport, TakesTheRoomsNameAndCategory)
-{
-    FireLoadRoom room{u"Склад тары"_s,
-                      {{u"Стеллаж"_s, 10, 10, std::nullopt, false, {{u"Картон"_s, 100, 40, {}}}}}};
-    FireLoadVerdict verdict = fireLoadVerdict(writeFireLoadFile(room));
-    EXPECT_EQ(verdict.name, u"Склад тары"_s);
-    EXPECT_EQ(verdict.category, C::V3);    // 4000 MJ on 10 m2: 400 MJ/m2
-    room.sites[0].materials[0].mass = 0.1; // 0,4 MJ/m2
-    EXPECT_EQ(fireLoadVerdict(writeFireLoadFile(room)).category, std::nullopt);
-    EXPECT_THROW(fireLoadVerdict("{}"), UserError);
 }
 
 } // namespace

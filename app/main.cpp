@@ -20,7 +20,7 @@ void describeCommandLine(QCommandLineParser& parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("файл расчета (*.pzr), который открыть"),
+                                 QStringLiteral("файл расчета (*.pzr) или здания (*.pzb), который открыть"),
                                  QStringLiteral("[FILE]"));
     QCommandLineOption hidden = checkStart;
     hidden.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -55,6 +55,17 @@ void answerWithoutDisplay(int argc, char* argv[])
     commandLine.process(plain);
 }
 
+// A file named on the command line opens in the window of its kind, as a double click on it does.
+void openGivenFile(Glav& glav, const QString& path)
+{
+    if (path.endsWith(QStringLiteral(".pzv"), Qt::CaseInsensitive))
+        glav.openFireLoad(path);
+    else if (path.endsWith(QStringLiteral(".pzb"), Qt::CaseInsensitive))
+        glav.openBuildingFile(path);
+    else
+        glav.openCalculation(path);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -75,10 +86,8 @@ int main(int argc, char* argv[])
 
     Glav glav;
     glav.show();
-    if (!files.isEmpty() && files.first().endsWith(QStringLiteral(".pzv"), Qt::CaseInsensitive))
-        glav.openFireLoad(files.first());
-    else if (!files.isEmpty())
-        glav.openCalculation(files.first());
+    if (!files.isEmpty())
+        openGivenFile(glav, files.first());
     if (commandLine.isSet(checkStart))
         QTimer::singleShot(0, &glav, [&glav] {
             printStartTexts(glav);

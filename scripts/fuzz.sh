@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-60}
 build=${FUZZ_BUILD_DIR:-build/fuzz}
-targets=(fuzz_calculation_file fuzz_parse_number fuzz_fire_load_file)
+targets=(fuzz_calculation_file fuzz_parse_number fuzz_fire_load_file fuzz_building_file)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DOVERPRESSURE_FUZZERS=ON -DOVERPRESSURE_TESTS=OFF -DOVERPRESSURE_BENCHMARKS=OFF

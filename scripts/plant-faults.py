@@ -76,7 +76,10 @@ def copy_tree(scratch):
 
 
 def find_file(source, name):
-    hits = [os.path.join(d, name) for d, _, files in os.walk(source) if name in files and '/build' not in d]
+    def in_build_folder(folder):
+        parts = os.path.relpath(folder, source).split(os.sep)
+        return any(part == 'build' or part.startswith('build-') for part in parts)
+    hits = [os.path.join(d, name) for d, _, files in os.walk(source) if name in files and not in_build_folder(d)]
     if len(hits) != 1:
         raise SystemExit(f'{name}: found {len(hits)} files of that name')
     return hits[0]

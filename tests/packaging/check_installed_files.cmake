@@ -37,6 +37,9 @@ endif()
 if(NOT globs MATCHES "application/x-overpressure-fire-load:\\*\\.pzv")
   message(SEND_ERROR "the MIME type of *.pzv is not registered")
 endif()
+if(NOT globs MATCHES "application/x-overpressure-building:\\*\\.pzb")
+  message(SEND_ERROR "the MIME type of *.pzb is not registered")
+endif()
 
 # The manual page formats without a warning.
 set(ENV{LC_ALL} C.UTF-8)

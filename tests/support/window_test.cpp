@@ -37,7 +37,7 @@ DialogRecorder::DialogRecorder()
             files->selectFile(path);
             return int(QDialog::Accepted);
         }
-        return int(QDialog::Rejected);
+        return answerOtherDialog ? answerOtherDialog(dialog) : int(QDialog::Rejected);
     });
 }
 

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+class QDialog;
 class QFileDialog;
 
 // A dialog the program tried to show, as the user would have seen it.
@@ -37,6 +38,8 @@ class DialogRecorder {
     std::vector<SeenDialog> seen;
     // Returns the path to choose, or an empty string to cancel.
     std::function<QString(QFileDialog&)> answerFileDialog;
+    // Answers any other dialog (an input dialog's question); by default it is cancelled.
+    std::function<int(QDialog&)> answerOtherDialog;
 };
 
 // The child of `parent` with this objectName; fails the test when there is none.

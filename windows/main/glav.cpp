@@ -1,5 +1,6 @@
 #include "glav.h"
 
+#include "building_window.h"
 #include "calculation_file_dialogs.h"
 #include "excess_pressure.h"
 #include "fire_load_window.h"
@@ -61,6 +62,13 @@ void showFieldText(QLineEdit* field, const QString& text)
     field->setCursorPosition(0);
 }
 
+void bringToFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
 Glav::Glav(const QLocale& locale) : locale_(locale)
@@ -83,9 +91,12 @@ Glav::Glav(const QLocale& locale) : locale_(locale)
 }
 
 // Only reached with the fire-load window still open when the owner goes early, as in tests.
+// The fire-load and building windows have no parent, so that they are windows of their own; they
+// close with this one.
 Glav::~Glav()
 {
     delete fireLoad_.data();
+    delete building_.data();
 }
 
 void Glav::prepareApplication()
@@ -248,6 +259,8 @@ void Glav::buildMenu()
     gasMassAction->setObjectName(QStringLiteral("gasmass"));
     fireLoadAction = serviceMenu->addAction(QStringLiteral("Категория В1–В4 по пожарной нагрузке…"));
     fireLoadAction->setObjectName(QStringLiteral("fireload"));
+    buildingAction = serviceMenu->addAction(QStringLiteral("Категория здания…"));
+    buildingAction->setObjectName(QStringLiteral("building"));
 }
 
 void Glav::setTabOrderOfControls()
@@ -290,6 +303,7 @@ void Glav::connectHandlers()
     connect(gasMassAction, &QAction::triggered, this, &Glav::gasmass_Click);
     connect(substancesAction, &QAction::triggered, this, &Glav::substances_Click);
     connect(fireLoadAction, &QAction::triggered, this, &Glav::fireload_Click);
+    connect(buildingAction, &QAction::triggered, this, &Glav::building_Click);
 }
 
 void Glav::ver_Click()
@@ -452,6 +466,30 @@ void Glav::applyChosenSubstance(const Substance& substance)
     }
 }
 
+// The building window is a window of its own beside this one, at most once; its report replaces
+// the report.
+void Glav::building_Click()
+{
+    if (!building_) {
+        building_ = new Building(locale_);
+        connect(building_, &Building::reportReady, this, &Glav::replaceReport);
+    }
+    bringToFront(building_);
+}
+
+void Glav::replaceReport(const QString& report)
+{
+    const QString reportBefore = state_.out;
+    state_.out = report;
+    publishReportOrRestore(reportBefore);
+}
+
+void Glav::openBuildingFile(const QString& path)
+{
+    building_Click();
+    building_->openBuilding(path);
+}
+
 void Glav::Command6_Click()
 {
     try {
@@ -566,9 +604,7 @@ FireLoad* Glav::openFireLoad(const QString& path)
         fireLoad_ = new FireLoad(locale_);
         connect(fireLoad_, &FireLoad::reportSection, this, &Glav::addFireLoadSection);
     }
-    fireLoad_->show();
-    fireLoad_->raise();
-    fireLoad_->activateWindow();
+    bringToFront(fireLoad_);
     if (!path.isEmpty())
         fireLoad_->openFile(path);
     return fireLoad_;

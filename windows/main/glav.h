@@ -13,6 +13,7 @@
 
 #include <optional>
 
+class Building;
 class CalculatorWindow;
 class FireLoad;
 class Massgas;
@@ -53,6 +54,8 @@ class Glav : public QMainWindow {
 
     // Opens the fire-load window (at most one) and, when `path` is given, that fire-load file in it.
     FireLoad* openFireLoad(const QString& path = {});
+    // Opens the building window ("Сервис → Категория здания…") and the building file at `path` in it.
+    void openBuildingFile(const QString& path);
 
     // Report sections: room (replaces the report), emergency ventilation (appends), outdoor (replaces).
     void result1();
@@ -78,6 +81,8 @@ class Glav : public QMainWindow {
     void applyChosenSubstance(const Substance& substance);
     void fireload_Click();
     void addFireLoadSection(const QString& section);
+    void building_Click();
+    void replaceReport(const QString& report);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -117,6 +122,7 @@ class Glav : public QMainWindow {
     QPointer<FireLoad> fireLoad_;
     // The fire-load section last added to the report, which a newer one replaces.
     QString fireLoadSection_;
+    QPointer<Building> building_;
 
     QLineEdit* massField = nullptr;                // mass, kg
     QLineEdit* participationField = nullptr;       // Z
@@ -152,4 +158,5 @@ class Glav : public QMainWindow {
     QAction* gasMassAction = nullptr;
     QAction* substancesAction = nullptr;
     QAction* fireLoadAction = nullptr;
+    QAction* buildingAction = nullptr;
 };

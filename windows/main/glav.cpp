@@ -13,6 +13,8 @@
 #include "report_browser.h"
 #include "report_document.h"
 #include "report_sections.h"
+#include "spill_section.h"
+#include "spill_window.h"
 #include "steh.h"
 #include "substance_choice.h"
 #include "substance_memory.h"
@@ -226,6 +228,8 @@ void Glav::buildMenu()
     substances->setObjectName(QStringLiteral("substances"));
     gasmass = service->addAction(QStringLiteral("Масса горючего газа…"));
     gasmass->setObjectName(QStringLiteral("gasmass"));
+    spill = service->addAction(QStringLiteral("Испарение при разливе жидкости…"));
+    spill->setObjectName(QStringLiteral("spill"));
 }
 
 void Glav::setTabOrderOfControls()
@@ -249,6 +253,7 @@ void Glav::connectHandlers()
     connect(quit, &QAction::triggered, this, &Glav::quit_Click);
     connect(gasmass, &QAction::triggered, this, &Glav::gasmass_Click);
     connect(substances, &QAction::triggered, this, &Glav::substances_Click);
+    connect(spill, &QAction::triggered, this, &Glav::spill_Click);
 }
 
 void Glav::ver_Click()
@@ -268,7 +273,7 @@ void Glav::result1()
 }
 void Glav::result2()
 {
-    state_.out += ventilationSection(state_, locale_);
+    state_.out += ventilationSection(state_, locale_, spillVentilation_ ? &*spillVentilation_ : nullptr);
 }
 void Glav::result3()
 {
@@ -325,7 +330,41 @@ SectionAdditions Glav::reportAdditions() const
     // The derivation belongs to the report only while the mass field holds the mass the gas window wrote.
     if (gasRelease_ && Text1->text() == formatNumber(gasRelease_->mass, locale_))
         additions.afterSubsection13 = gasReleaseSubsection(*gasRelease_, locale_);
+    if (const SpillResult* held = spillHeld())
+        additions.afterSubsection13 = spillSubsection(*held, locale_);
     return additions;
+}
+
+const SpillResult* Glav::spillHeld() const
+{
+    return spill_ && Text1->text() == formatNumber(spill_->vapourMass, locale_) ? &*spill_ : nullptr;
+}
+
+// The spill window starts from what the calculation knows of the liquid: its vapour pressure, molar
+// mass, design temperature and, when the substance table gives it, its density.
+void Glav::spill_Click()
+{
+    SpillStart start{state_.Pn, state_.M, state_.T1, std::nullopt};
+    const std::vector<Substance> known =
+        state_.substance.isEmpty() ? std::vector<Substance>{} : knownSubstances();
+    if (const Substance* chosen = chosenSubstance(state_, known))
+        start.liquidDensity = chosen->liquidDensity;
+    if (spillWindow_)
+        spillWindow_->close();
+    spillWindow_ = new Spill(this, start, locale_);
+    connect(spillWindow_, &Spill::applied, this, &Glav::applySpill);
+    spillWindow_->show();
+}
+
+// The liquid-vapour window opened afterwards shows the spill's area, time and mass.
+void Glav::applySpill(const SpillResult& result)
+{
+    spill_ = result;
+    state_.Fi = result.spillArea;
+    state_.tr = result.evaporationTime;
+    state_.Em = result.vapourMass;
+    Text1->setText(formatNumber(result.vapourMass, locale_));
+    Text1->setCursorPosition(0);
 }
 
 void Glav::gasmass_Click()
@@ -353,7 +392,8 @@ void Glav::substances_Click()
 void Glav::Command6_Click()
 {
     try {
-        calculateVentilation(state_, {Text12->text(), Text11->text()}, locale_);
+        spillVentilation_ =
+            calculateVentilation(state_, {Text12->text(), Text11->text()}, locale_, spillHeld());
         Text10->setText(formatNumber(state_.EP, locale_) + QStringLiteral("кПа"));
         Text13->setText(formatNumber(state_.Vvent, locale_) + QStringLiteral("м3/час"));
     } catch (const UserError& error) {
@@ -398,6 +438,8 @@ bool Glav::openCalculation(const QString& path)
 void Glav::showOpenedValues()
 {
     gasRelease_.reset(); // the opened calculation has no gas release of its own
+    spill_.reset();
+    spillVentilation_.reset();
     const std::pair<QLineEdit*, double> shown[] = {
         {Text2, state_.Z},      {Text3, state_.Vsv}, {Text4, state_.pgp},
         {Text5, state_.Cst},    {Text12, state_.n},  {Text11, state_.L},

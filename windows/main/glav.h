@@ -4,6 +4,8 @@
 #include "gas_release.h"
 #include "report_publisher.h"
 #include "report_sections.h"
+#include "spill.h"
+#include "ventilation.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -14,6 +16,7 @@
 class Massgas;
 class Massjid;
 class Plotn;
+class Spill;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -65,6 +68,8 @@ class Glav : public QMainWindow {
     void quit_Click();
     void gasmass_Click();
     void substances_Click();
+    void spill_Click();
+    void applySpill(const SpillResult& spill);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -79,6 +84,8 @@ class Glav : public QMainWindow {
     void showOpenedValues();
     // What the substance table and the gas-mass window add to the room and outdoor reports.
     SectionAdditions reportAdditions() const;
+    // The spill whose mass Text1 shows, or null.
+    const SpillResult* spillHeld() const;
 
     QLocale locale_;
     CalculationState state_;
@@ -87,12 +94,17 @@ class Glav : public QMainWindow {
     bool reportFontsWarmedUp_ = false;
     // The gas release whose mass the gas-mass window last wrote into Text1; not saved to the file.
     std::optional<GasRelease> gasRelease_;
+    // The spill whose mass the spill window last wrote into Text1, and what the last ventilation
+    // calculation made of it (empty when that calculation had no spill).
+    std::optional<SpillResult> spill_;
+    std::optional<SpillVentilation> spillVentilation_;
     // The windows it opens, while they are open: each at most once.
     QPointer<Steh> steh_;
     QPointer<Plotn> plotn_;
     QPointer<Massjid> massjid_;
     QPointer<Massgas> massgas_;
     QPointer<Substances> substances_;
+    QPointer<Spill> spillWindow_;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -143,4 +155,5 @@ class Glav : public QMainWindow {
     QMenu* service = nullptr;
     QAction* gasmass = nullptr;
     QAction* substances = nullptr;
+    QAction* spill = nullptr;
 };

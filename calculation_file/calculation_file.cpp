@@ -148,6 +148,15 @@ void checkNothingFollows(const FileLines& lines)
         throw UserError(QStringLiteral("после строки %1 в файле есть лишние строки").arg(lastLine));
 }
 
+// Where the line after `line` starts.
+qsizetype endOfLine(const QByteArray& bytes, int line)
+{
+    qsizetype end = -1;
+    for (int k = 0; k < line; ++k)
+        end = bytes.indexOf('\n', end + 1);
+    return end + 1;
+}
+
 } // namespace
 
 const std::array<CalculationFileValue, calculationFileNumberCount>& calculationFileValues()
@@ -160,13 +169,14 @@ const char* calculationFileIdentification()
     return identificationLine;
 }
 
-QByteArray writeCalculationFile(const CalculationState& state, const QLocale& locale)
+QByteArray writeCalculationFile(const CalculationState& state, const QLocale& locale,
+                                const CalculationFileExtension& extension)
 {
     const QLocale numbers = fileLocale(locale);
     QByteArray bytes = QByteArray(identificationLine) + "\r\n";
     for (const CalculationFileValue& value : fileValues)
         bytes += numberLine(state, value, numbers) + "\r\n";
-    return bytes;
+    return bytes + writeExtensionBlock(extension);
 }
 
 CalculationFileContents readCalculationFile(const QByteArray& bytes)
@@ -186,7 +196,11 @@ CalculationFileContents readCalculationFile(const QByteArray& bytes)
         contents.values[i] = numberOfLine(lines.complete[lineNumber - 1], lineNumber);
         checkRange(contents.values[i], fileValues[i], lineNumber);
     }
-    checkNothingFollows(lines);
+    const QByteArray rest = bytes.mid(endOfLine(bytes, lastLine));
+    if (rest.startsWith(extensionBlockMarker()))
+        contents.extension = readExtensionBlock(rest, lastLine + 1);
+    else
+        checkNothingFollows(lines);
     return contents;
 }
 

@@ -22,7 +22,7 @@ QString exactText(double value)
 
 QString pipelineKey(qsizetype number, const char* quantity)
 {
-    return prefix + QStringLiteral("pipeline%1.").arg(number) + QLatin1String(quantity);
+    return prefix + QStringLiteral("pipeline.%1.").arg(number) + QLatin1String(quantity);
 }
 
 UserError damaged(const QString& key)
@@ -33,7 +33,7 @@ UserError damaged(const QString& key)
 // The spill entries by name; any other entry belongs to someone else.
 class SpillEntries {
   public:
-    explicit SpillEntries(const QList<std::pair<QString, QString>>& entries)
+    explicit SpillEntries(const CalculationFileExtension& entries)
     {
         for (const auto& [key, value] : entries)
             if (key.startsWith(prefix)) {
@@ -70,9 +70,9 @@ class SpillEntries {
 
 } // namespace
 
-QList<std::pair<QString, QString>> spillFileEntries(const SpillInput& in)
+CalculationFileExtension spillFileEntries(const SpillInput& in)
 {
-    QList<std::pair<QString, QString>> entries{
+    CalculationFileExtension entries{
         {prefix + QStringLiteral("apparatusVolume"), exactText(in.apparatusVolume)},
         {prefix + QStringLiteral("flowRate"), exactText(in.flowRate)},
         {prefix + QStringLiteral("shutOffTime"), exactText(in.shutOffTime)},
@@ -93,7 +93,7 @@ QList<std::pair<QString, QString>> spillFileEntries(const SpillInput& in)
     return entries;
 }
 
-std::optional<SpillInput> spillFromFileEntries(const QList<std::pair<QString, QString>>& entries)
+std::optional<SpillInput> spillFromFileEntries(const CalculationFileExtension& entries)
 {
     SpillEntries e(entries);
     if (e.isEmpty())

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the calculation file reader. It may refuse them, but only with its own
 // error; and whatever it accepts must be a whole file: the exact identification line and 32 number
-// lines, each ended, whose numbers are the ones the reader returns.
+// lines, each ended, whose numbers are the ones the reader returns, then nothing or blank lines or
+// an extension block whose entries, written again, give back its very bytes.
 
 #include "calculation_file.h"
 #include "numbers.h"
@@ -54,8 +55,25 @@ bool sameNumber(QByteArray line, double read)
     return end == last && (error == std::errc() || underflow) && std::isfinite(read) && value == read;
 }
 
+// The bytes after line 33: blank lines, or the block exactly as the writer would write the entries.
+void checkRest(const QByteArray& bytes, const CalculationFileContents& contents)
+{
+    qsizetype end = -1;
+    for (int line = 0; line <= calculationFileNumberCount; ++line)
+        end = bytes.indexOf('\n', end + 1);
+    const QByteArray rest = bytes.mid(end + 1);
+    if (contents.extension.isEmpty() && !rest.startsWith(extensionBlockMarker())) {
+        require(rest.trimmed().isEmpty(), "something other than blank lines after line 33");
+        return;
+    }
+    require(writeExtensionBlock(contents.extension) == rest
+                || (contents.extension.isEmpty() && rest == QByteArray(extensionBlockMarker()) + "\r\n"),
+            "extension block");
+}
+
 void checkWhole(const QByteArray& bytes, const CalculationFileContents& contents)
 {
+    checkRest(bytes, contents);
     const QList<QByteArray> lines = bytes.split('\n');
     require(lines.size() >= 34, "fewer than 33 ended lines");
     QByteArray first = lines[0];
@@ -71,10 +89,12 @@ void checkRoundTrip(const CalculationFileContents& contents)
 {
     CalculationState state;
     applyCalculationFile(contents, state);
-    const QByteArray written = writeCalculationFile(state, QLocale::c());
+    const QByteArray written = writeCalculationFile(state, QLocale::c(), contents.extension);
     CalculationState again;
-    applyCalculationFile(readCalculationFile(written), again);
-    require(writeCalculationFile(again, QLocale::c()) == written, "round trip");
+    const CalculationFileContents read = readCalculationFile(written);
+    require(read.extension == contents.extension, "extension round trip");
+    applyCalculationFile(read, again);
+    require(writeCalculationFile(again, QLocale::c(), read.extension) == written, "round trip");
 }
 
 } // namespace

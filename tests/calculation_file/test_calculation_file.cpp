@@ -107,4 +107,59 @@ TEST(CalculationFileReading, ExplainsWhyAFileIsRejected)
     }
 }
 
+// The block after line 33: plain ASCII, escapes for the rest, entries back in file order, unknown
+// keys carried as they are; a file without entries is the 33 lines alone.
+TEST(CalculationFileExtension, CarriesEveryTextInPlainAsciiAfterTheThirtyThreeLines)
+{
+    const CalculationFileExtension extension = {{u"substance.name"_s, u"Ацетон \\ 2\u00B0"_s},
+                                                {u"future.key-1"_s, u""_s},
+                                                {u"gas.note"_s, u"a=b \U0001F525"_s}};
+    const QByteArray plain = writeCalculationFile(busyState(), commaLocale());
+    const QByteArray file = writeCalculationFile(busyState(), commaLocale(), extension);
+    EXPECT_EQ(file,
+              plain
+                  + "[overpressure 1]\r\nsubstance.name=\\u0410\\u0446\\u0435\\u0442\\u043E\\u043D \\\\ "
+                    "2\\u00B0\r\nfuture.key-1=\r\ngas.note=a=b \\uD83D\\uDD25\r\n");
+    EXPECT_EQ(readCalculationFile(file).extension, extension);
+    EXPECT_EQ(readCalculationFile(file).values, readCalculationFile(plain).values);
+    EXPECT_TRUE(readCalculationFile(plain).extension.isEmpty());
+    EXPECT_TRUE(
+        readCalculationFile(QByteArray(plain).replace("\r\n", "\n") + "[overpressure 1]\r\nk=\\u0041\r\n")
+            .extension
+        == (CalculationFileExtension{{u"k"_s, u"A"_s}}));
+}
+
+TEST(CalculationFileExtension, RefusesADamagedBlockNamingTheLine)
+{
+    const QByteArray file = writeCalculationFile(busyState(), commaLocale()) + "[overpressure 1]\r\na=1\r\n";
+    const std::pair<QByteArray, const char*> rejected[] = {
+        {file + "no equals sign\r\n", "в строке 36 нет знака «=»"},
+        {file + "=1\r\n", "в строке 36 неверное имя"},
+        {file + "b c=1\r\n", "в строке 36 неверное имя"},
+        {file + "b=\\x\r\n", "в строке 36 неверная экранирующая"},
+        {file + "b=\\u12G4\r\n", "в строке 36 неверная экранирующая"},
+        {file + "b=\\u123\r\n", "в строке 36 неверная экранирующая"},
+        {file + "b=\\uD83D\r\n", "в строке 36 неверная экранирующая"},
+        {file + "b=\\uDD25\\uD83D\r\n", "в строке 36 неверная экранирующая"},
+        {file + "b=\xd0\x90\r\n", "в строке 36 недопустимый байт"},
+        {file + "b=\t\r\n", "в строке 36 недопустимый байт"},
+        {file + "b=1\n", "в строке 36 строка не окончена"},
+        {file + "b=1", "в строке 36 строка не окончена"},
+        {file + "b=1\r", "в строке 36 строка не окончена"},
+        {file + "b=1\rc=2\r\n", "в строке 36 строка не окончена"},
+        {file + "\r\n", "в строке 36 нет знака"},
+        {file + "a=2\r\n", "в строке 36 повторно задано значение a"},
+        {QByteArray(file).replace("1]\r\n", "1]\n"), "в строке 34 строка не окончена"},
+        {QByteArray(file).replace("1]", "1]x"), "в строке 34 нет метки"},
+        {QByteArray(file).replace("1]", "2]"), "после строки 33 в файле есть лишние строки"}};
+    for (const auto& [bytes, reason] : rejected) {
+        try {
+            readCalculationFile(bytes);
+            ADD_FAILURE() << "accepted, though " << reason;
+        } catch (const UserError& error) {
+            EXPECT_TRUE(error.message().contains(QString::fromUtf8(reason))) << error.what();
+        }
+    }
+}
+
 } // namespace

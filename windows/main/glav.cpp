@@ -3,6 +3,7 @@
 #include "calculation_file_dialogs.h"
 #include "excess_pressure.h"
 #include "form_layout.h"
+#include "gas_release_file.h"
 #include "gas_release_section.h"
 #include "massgas.h"
 #include "massjid.h"
@@ -13,10 +14,12 @@
 #include "report_browser.h"
 #include "report_document.h"
 #include "report_sections.h"
+#include "spill_file.h"
 #include "spill_section.h"
 #include "spill_window.h"
 #include "steh.h"
 #include "substance_choice.h"
+#include "substance_file.h"
 #include "substance_memory.h"
 #include "substances.h"
 #include "user_error.h"
@@ -42,16 +45,6 @@ constexpr int cellWidth = 1455;
 constexpr int cellHeight = 780;
 constexpr int rowTop[] = {240, 1080};
 constexpr int columnLeft[] = {120, 1620, 3120, 4620, 6120, 7620};
-
-// The table substance whose data the state still holds, or empty.
-QString substanceHeld(const CalculationState& state)
-{
-    if (state.substance.isEmpty())
-        return {};
-    const std::vector<Substance> known = knownSubstances();
-    const Substance* chosen = chosenSubstance(state, known);
-    return chosen ? chosen->name : QString();
-}
 
 QRect cell(int row, int column)
 {
@@ -319,13 +312,25 @@ void Glav::Command4_Click()
     openCalculator(massjid_, this, Text1, state_, locale_);
 }
 
+// The rows the state may name: the one an opened file described first, then the tables.
+std::vector<Substance> Glav::substanceCandidates() const
+{
+    std::vector<Substance> rows;
+    if (state_.substance.isEmpty())
+        return rows;
+    if (openedSubstance_)
+        rows.push_back(*openedSubstance_);
+    for (Substance& row : knownSubstances())
+        rows.push_back(std::move(row));
+    return rows;
+}
+
 SectionAdditions Glav::reportAdditions() const
 {
     SectionAdditions additions;
     // The substance is named only while the state_ still holds the data it took from the table.
-    const std::vector<Substance> known =
-        state_.substance.isEmpty() ? std::vector<Substance>{} : knownSubstances();
-    if (const Substance* chosen = chosenSubstance(state_, known))
+    const std::vector<Substance> candidates = substanceCandidates();
+    if (const Substance* chosen = chosenSubstance(state_, candidates))
         additions.afterTitle = substanceReportLine(*chosen);
     // The derivation belongs to the report only while the mass field holds the mass the gas window wrote.
     if (gasRelease_ && Text1->text() == formatNumber(gasRelease_->mass, locale_))
@@ -376,6 +381,7 @@ void Glav::gasmass_Click()
 void Glav::substances_Click()
 {
     openCalculator(substances_, this, state_, locale_, [this](const MainWindowTexts& texts) {
+        openedSubstance_.reset();
         const std::pair<QLineEdit*, QString> filled[] = {{Text5, texts.stoichiometric},
                                                          {Text4, texts.density},
                                                          {Text9, texts.heat},
@@ -424,22 +430,50 @@ void Glav::open_Click()
         openCalculation(path);
 }
 
+// Every part of the extension is taken apart before anything is stored, so a damaged part leaves
+// the calculation as it was. A file saved before the extension existed may have its substance in
+// the old note keyed by the file's contents.
 bool Glav::openCalculation(const QString& path)
 {
-    const FileStep opened = openCalculationFile(this, state_, path);
+    const FileStep opened = openCalculationFile(this, path, [&](const CalculationFileContents& contents) {
+        std::optional<GasRelease> gasRelease = gasReleaseFromFileEntries(contents.extension);
+        std::optional<SpillResult> spill;
+        if (const std::optional<SpillInput> input = spillFromFileEntries(contents.extension))
+            spill = calculateSpill(*input);
+        CalculationState state = state_;
+        applyCalculationFile(contents, state);
+        std::optional<Substance> substance = substanceFromFileEntries(contents.extension, state);
+        state.substance = substance ? substance->name : substanceOfFile(path);
+        state_ = state;
+        openedSubstance_ = std::move(substance);
+        gasRelease_ = std::move(gasRelease);
+        spill_ = std::move(spill);
+        spillVentilation_.reset();
+    });
     if (opened.outcome != FileStep::Done)
         return false;
     showOpenedValues();
-    state_.substance = substanceOfFile(opened.path); // the file itself does not keep the name
     setWindowTitle(opened.path);
     return true;
 }
 
+// What the numbers do not hold: the substance the state still holds, the last gas release and the
+// spill whose mass the calculation uses.
+CalculationFileExtension Glav::fileExtension() const
+{
+    CalculationFileExtension extension;
+    const std::vector<Substance> candidates = substanceCandidates();
+    if (const Substance* chosen = chosenSubstance(state_, candidates))
+        extension += substanceFileEntries(*chosen);
+    if (gasRelease_)
+        extension += gasReleaseFileEntries(*gasRelease_);
+    if (const SpillResult* spill = spillHeld())
+        extension += spillFileEntries(spill->input);
+    return extension;
+}
+
 void Glav::showOpenedValues()
 {
-    gasRelease_.reset(); // the opened calculation has no gas release of its own
-    spill_.reset();
-    spillVentilation_.reset();
     const std::pair<QLineEdit*, double> shown[] = {
         {Text2, state_.Z},      {Text3, state_.Vsv}, {Text4, state_.pgp},
         {Text5, state_.Cst},    {Text12, state_.n},  {Text11, state_.L},
@@ -450,22 +484,18 @@ void Glav::showOpenedValues()
 
 void Glav::save_Click()
 {
-    const FileStep saved = saveCalculationAs(this, state_, locale_);
-    if (saved.outcome == FileStep::Done) {
+    const FileStep saved = saveCalculationAs(this, state_, locale_, fileExtension());
+    if (saved.outcome == FileStep::Done)
         setWindowTitle(saved.path);
-        rememberSubstanceOfFile(saved.path, substanceHeld(state_));
-    }
 }
 
 // A save that fails keeps the window open, so the calculation is not lost; a cancelled one does not.
 void Glav::quit_Click()
 {
-    const FileStep saved = saveCalculationAs(this, state_, locale_);
+    const FileStep saved = saveCalculationAs(this, state_, locale_, fileExtension());
     if (saved.outcome == FileStep::Failed)
         return;
-    if (saved.outcome == FileStep::Done) {
+    if (saved.outcome == FileStep::Done)
         setWindowTitle(saved.path);
-        rememberSubstanceOfFile(saved.path, substanceHeld(state_));
-    }
     close();
 }

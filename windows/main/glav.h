@@ -1,10 +1,12 @@
 #pragma once
 
+#include "calculation_file.h"
 #include "calculation_state.h"
 #include "gas_release.h"
 #include "report_publisher.h"
 #include "report_sections.h"
 #include "spill.h"
+#include "substance.h"
 #include "ventilation.h"
 
 #include <QLocale>
@@ -86,18 +88,23 @@ class Glav : public QMainWindow {
     SectionAdditions reportAdditions() const;
     // The spill whose mass Text1 shows, or null.
     const SpillResult* spillHeld() const;
+    std::vector<Substance> substanceCandidates() const;
+    // What the calculation file carries beyond its numbers.
+    CalculationFileExtension fileExtension() const;
 
     QLocale locale_;
     CalculationState state_;
     // Writes the report document and shows the report window.
     ReportPublisher reportPublisher_;
     bool reportFontsWarmedUp_ = false;
-    // The gas release whose mass the gas-mass window last wrote into Text1; not saved to the file.
+    // The gas release whose mass the gas-mass window last wrote into Text1, or the opened file gave.
     std::optional<GasRelease> gasRelease_;
     // The spill whose mass the spill window last wrote into Text1, and what the last ventilation
     // calculation made of it (empty when that calculation had no spill).
     std::optional<SpillResult> spill_;
     std::optional<SpillVentilation> spillVentilation_;
+    // The substance the opened calculation file described, as that file gave it.
+    std::optional<Substance> openedSubstance_;
     // The windows it opens, while they are open: each at most once.
     QPointer<Steh> steh_;
     QPointer<Plotn> plotn_;

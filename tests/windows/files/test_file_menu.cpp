@@ -1,6 +1,12 @@
 #include "calculation_file.h"
 #include "failing_disk.h"
+#include "gas_release_file.h"
+#include "gas_release_section.h"
 #include "glav.h"
+#include "substance_choice.h"
+#include "substance_file.h"
+#include "substance_memory.h"
+#include "substance_table.h"
 #include "window_dump.h"
 #include "window_test.h"
 
@@ -99,6 +105,9 @@ TEST_F(FileMenu, ABadFileChangesNothingAndIsTold)
     const std::tuple<const char*, QByteArray, const char*> badFiles[] = {
         {"cut", file.left(file.indexOf("\r\n", 60) + 2), "файл обрывается после строки"},
         {"case", "//morvex//\r\n 1 \r\n", "это не файл расчета"},
+        {"block", file + "[overpressure 1]\r\nsubstance.name=\\u0410\r\ngas.density\r\n",
+         "в строке 36 нет знака"},
+        {"gas", file + "[overpressure 1]\r\ngas.density=1,5\r\n", "в данных выброса газа нет значения"},
         {"missing", {}, "файл не найден"},
         {"folder", {}, "это не обычный файл"},
         {"fifo", {}, "это не обычный файл"}};
@@ -113,6 +122,39 @@ TEST_F(FileMenu, ABadFileChangesNothingAndIsTold)
         expectCriticalMessageAbout(path, QString::fromUtf8(reason));
         ASSERT_FALSE(HasFailure()) << "the pipe would block when the folder was opened";
     }
+}
+
+// The file carries the substance and the gas release: opened where no table has the user's own row,
+// the report names it and derives the mass as before the save, and saving again writes the same
+// bytes. A file from before the block still finds its substance in the note kept beside it.
+TEST_F(FileMenu, TheFileCarriesTheSubstanceAndTheGasReleaseAndOlderFilesKeepTheirNote)
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(pathOf(u"data"_s)));
+    const Substance own{
+        .name = u"Растворитель «646»"_s, .formula = u"C7H8"_s, .source = u"паспорт \\ 2"_s, .own = true};
+    const GasRelease release = calculateGasRelease(
+        {u"100"_s, u"2"_s, u"0,01"_s, u"120"_s, u"600"_s, {{u"25"_s, u"40"_s}}, u"0,0792"_s}, commaLocale());
+    CalculationState state{
+        .Z = 0.5, .Vsv = 100, .pgp = 3.6, .Cst = 2.27, .M = 92.14, .Em = release.mass, .nC = 7, .nH = 8};
+    const QByteArray file = writeCalculationFile(state, commaLocale(),
+                                                 substanceFileEntries(own) + gasReleaseFileEntries(release));
+    writeFileBytes(pathOf(u"sent.pzr"_s), file);
+    Glav glav(commaLocale());
+    use(glav, "open", pathOf(u"sent.pzr"_s));
+    use(glav, "save", pathOf(u"again.pzr"_s));
+    EXPECT_EQ(fileBytes(pathOf(u"again.pzr"_s)), file);
+    clickButton(&glav, u"Command1"_s);
+    EXPECT_TRUE(glav.state().out.contains(substanceReportLine(own)));
+    EXPECT_TRUE(glav.state().out.contains(gasReleaseSubsection(release, commaLocale())));
+
+    const Substance& shipped = shippedSubstances().front();
+    applySubstance(state, shipped, commaLocale());
+    writeFileBytes(pathOf(u"old.pzr"_s), writeCalculationFile(state, commaLocale()));
+    rememberSubstanceOfFile(pathOf(u"old.pzr"_s), shipped.name);
+    use(glav, "open", pathOf(u"old.pzr"_s));
+    EXPECT_EQ(glav.state().substance, shipped.name);
+    qunsetenv("XDG_DATA_HOME");
+    dialogs.seen.clear();
 }
 
 } // namespace

@@ -56,8 +56,8 @@ QString ventilatedRoomReport()
 }
 
 // Ten litres of acetone, with what 0,0001 m3/s for 120 s and a pipeline of 50 mm x 1 m add, in a draught
-// of 0,1 m/s at 20 °C, held by a tray of 5 m2: the report derives the vapour, and the ventilation of 8 changes
-// an hour along 12 m evaporates the spill within the hour.
+// of 0,1 m/s at 20 °C, held by a tray of 5 m2: the report derives the vapour, and the ventilation of 8
+// changes an hour along 12 m leaves it evaporating for the whole hour, so K = 8 * 3600 / 3600 + 1.
 QString spillRoomReport()
 {
     SpillInput in{.apparatusVolume = 0.01,

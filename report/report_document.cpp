@@ -2,30 +2,13 @@
 
 #include "windows1251.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryFile>
+#include "whole_file.h"
 
-#include <cstdio>
+#include <QDir>
 
 namespace {
 
 constexpr char lineEnd[] = "\r\n";
-
-// Writes the whole document beside `path` and renames it over `path`. rename() replaces a link or a
-// special file by a regular file instead of opening it, and is atomic for a reader of `path`.
-bool replaceWhole(const QString& path, const QByteArray& document)
-{
-    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
-    if (!file.open() || file.write(document) != document.size() || !file.flush())
-        return false;
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                        | QFileDevice::ReadOther);
-    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        return false;
-    file.setAutoRemove(false);
-    return true;
-}
 
 } // namespace
 
@@ -55,12 +38,12 @@ QString writeReportDocument(const QStringList& folders, const QByteArray& docume
     for (const QString& folder : folders) {
         QDir().mkpath(folder);
         const QString path = QDir(folder).filePath(reportDocumentName());
-        if (replaceWhole(path, document))
+        try {
+            writeFileWhole(path, document);
             return path;
-        tried += path;
+        } catch (const UserError& error) {
+            tried += fileNameShown(path) + QStringLiteral(": ") + error.message();
+        }
     }
-    QStringList shown;
-    for (const QString& path : tried)
-        shown += QDir::toNativeSeparators(path);
-    throw UserError(QStringLiteral("Не удалось записать файл отчета:\n") + shown.join(u'\n'));
+    throw UserError(QStringLiteral("Не удалось записать файл отчета:\n") + tried.join(u'\n'));
 }

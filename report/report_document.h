@@ -14,10 +14,9 @@ QString reportDocumentName();
 // has to be told the code page.
 QByteArray reportDocument(const QString& out);
 
-// Writes `document` as the report document into the first of `folders` that takes it whole and
-// returns its path. In each folder the bytes go to a temporary file first, which is renamed over
-// the report document only when complete: a reader never sees half a report, and a symbolic link,
-// a FIFO or a device of that name is replaced rather than written through. A folder that is
+// Writes `document` as the report document into the first of `folders` that takes it whole
+// (writeFileWhole: a reader never sees half a report, and a symbolic link, a FIFO or a device of
+// that name is replaced rather than written through) and returns its path. A folder that is
 // missing, unwritable, full or holds a folder of that name is passed over.
-// Throws UserError naming every file tried when no folder takes it.
+// Throws UserError naming every file tried, each with its reason, when no folder takes it.
 QString writeReportDocument(const QStringList& folders, const QByteArray& document);

@@ -1,6 +1,6 @@
 #include "calculation_file.h"
 #include "numbers.h"
-#include "window_test.h"
+#include "core_test.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include "calculator_formulas.h"
+#include "core_test.h"
 #include "gas_release.h"
 #include "numbers.h"
 #include "user_error.h"
-#include "window_test.h"
 
 #include <cmath>
 #include <functional>

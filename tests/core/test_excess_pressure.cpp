@@ -1,9 +1,9 @@
+#include "core_test.h"
 #include "evaporation_coefficient.h"
 #include "excess_pressure.h"
 #include "numbers.h"
 #include "user_error.h"
 #include "ventilation.h"
-#include "window_test.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
+#include "core_test.h"
 #include "numbers.h"
 #include "user_error.h"
-#include "window_test.h"
 
 using namespace Qt::StringLiterals;
 

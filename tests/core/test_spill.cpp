@@ -1,9 +1,9 @@
+#include "core_test.h"
 #include "excess_pressure.h"
 #include "spill.h"
 #include "spill_file.h"
 #include "user_error.h"
 #include "ventilation.h"
-#include "window_test.h"
 
 #include <cmath>
 

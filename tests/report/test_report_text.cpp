@@ -6,7 +6,7 @@
 #include "report_sections.h"
 #include "spill_section.h"
 #include "ventilation.h"
-#include "window_test.h"
+#include "core_test.h"
 #include "windows1251.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "substance_choice.h"
 #include "substance_search.h"
 #include "substance_table.h"
-#include "window_test.h"
+#include "core_test.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core_test.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -12,15 +14,6 @@
 #include <vector>
 
 class QFileDialog;
-
-inline QLocale commaLocale()
-{
-    return QLocale(QLocale::Russian, QLocale::Russia);
-}
-inline QLocale dotLocale()
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates);
-}
 
 // A dialog the program tried to show, as the user would have seen it.
 struct SeenDialog {
@@ -66,14 +59,6 @@ QString textOf(const QObject* parent, QAnyStringView name);
 // Types each {field, text} pair (UTF-8) into the window's field of that name.
 using Typing = std::vector<std::pair<const char*, const char*>>;
 void typeFields(const QObject* window, const Typing& typing);
-
-// The bytes of a file, or empty when it cannot be read; writing fails the test when it fails.
-QByteArray fileBytes(const QString& path);
-void writeFileBytes(const QString& path, const QByteArray& bytes);
-// A checked-in expected file; fails the test when it is missing or empty.
-QByteArray expectedFile(const QString& path);
-// One of the expected report documents, checked in beside the report text's tests.
-QByteArray expectedReport(const char* name);
 
 class Glav;
 struct CalculationState;

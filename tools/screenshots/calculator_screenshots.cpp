@@ -46,13 +46,11 @@ int main(int argc, char* argv[])
     const QLocale locale(QLocale::Russian, QLocale::Russia);
     CalculationState state;
     QWidget opener;
-    QLineEdit target;
-    std::optional<GasRelease> gasRelease;
     bool allSaved = true;
     for (QWidget* window : std::initializer_list<QWidget*>{
-             new Steh(&opener, &target, state, locale), new Plotn(&opener, &target, state, locale),
-             new Plpar(&opener, &target, state, locale), new Massjid(&opener, &target, state, locale),
-             new Massgas(&opener, &target, state, locale, gasRelease)}) {
+             new Steh(&opener, state, locale), new Plotn(&opener, state, locale),
+             new Plpar(&opener, state, locale), new Massjid(&opener, state, locale),
+             new Massgas(&opener, state, locale)}) {
         window->show();
         if (window->objectName() == u"Massgas")
             fillGasExample(window);

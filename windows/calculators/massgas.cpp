@@ -39,26 +39,23 @@ QRect gridCell(int row, int column)
 
 } // namespace
 
-Massgas::Massgas(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale,
-                 std::optional<GasRelease>& applied)
-    : CalculatorWindow(opener, target, state, locale, QStringLiteral("Massgas"),
-                       QStringLiteral("Расчет массы горючего газа"), 6570, 4935),
-      applied_(applied)
+Massgas::Massgas(QWidget* opener, const CalculationState& state, const QLocale& locale)
+    : CalculatorWindow(opener, state, locale, QStringLiteral("Massgas"),
+                       QStringLiteral("Расчет массы горючего газа"), 6570, 4935)
 {
     buildSourceData();
-    buildPipelines();
     buildResult();
     chainTabOrder({apparatusPressure, apparatusVolume, density, flowRate, shutOffTime, automaticShutOff,
                    manualShutOff, pipelinePressure, pipelines, addPipeline, removePipeline, calculate,
-                   Command1});
+                   applyButton});
     connectHandlers();
     Form_Load();
 }
 
 void Massgas::buildSourceData()
 {
-    sourceFrame = makeFrame(this, QStringLiteral("sourceFrame"), QStringLiteral("Исходные данные"),
-                            twipsRect(0, 0, 6570, 3255));
+    auto* sourceFrame = makeFrame(this, QStringLiteral("sourceFrame"), QStringLiteral("Исходные данные"),
+                                  twipsRect(0, 0, 6570, 3255));
     apparatusPressure =
         fieldInFrame(sourceFrame, QStringLiteral("apparatusPressure"), QStringLiteral("P1, кПа"),
                      gridCell(0, 0), inputColour, QStringLiteral("Давление в аппарате"));
@@ -87,9 +84,10 @@ void Massgas::buildSourceData()
     pipelinePressure =
         fieldInFrame(sourceFrame, QStringLiteral("pipelinePressure"), QStringLiteral("P2, кПа"),
                      gridCell(1, 2), inputColour, QStringLiteral("Максимальное давление в трубопроводе"));
+    buildPipelines(sourceFrame);
 }
 
-void Massgas::buildPipelines()
+void Massgas::buildPipelines(QGroupBox* sourceFrame)
 {
     QGroupBox* frame =
         makeFrame(sourceFrame, QStringLiteral("pipelinesFrame"),
@@ -119,8 +117,8 @@ void Massgas::buildPipelines()
 
 void Massgas::buildResult()
 {
-    resultFrame = makeFrame(this, QStringLiteral("resultFrame"), QStringLiteral("Результат"),
-                            twipsRect(0, 3300, 6570, 1020));
+    auto* resultFrame = makeFrame(this, QStringLiteral("resultFrame"), QStringLiteral("Результат"),
+                                  twipsRect(0, 3300, 6570, 1020));
     const auto cell = [](int column) { return twipsRect(120 + 1590 * column, 210, 1500, 690); };
     const QRect field = twipsRect(120, 240, 1260, 375);
     apparatusGas =
@@ -138,14 +136,14 @@ void Massgas::buildResult()
         result->setReadOnly(true);
     calculate = makeButton(this, QStringLiteral("calculate"), QStringLiteral("Расчет"),
                            twipsRect(3780, 4440, 1215, 375));
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Применить"),
-                          twipsRect(5235, 4440, 1215, 375));
+    applyButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Применить"),
+                             twipsRect(5235, 4440, 1215, 375));
 }
 
 void Massgas::connectHandlers()
 {
     connect(calculate, &QPushButton::clicked, this, &Massgas::calculate_Click);
-    connect(Command1, &QPushButton::clicked, this, &Massgas::Command1_Click);
+    connect(applyButton, &QPushButton::clicked, this, &Massgas::Command1_Click);
     connect(addPipeline, &QPushButton::clicked, this, &Massgas::addPipeline_Click);
     connect(removePipeline, &QPushButton::clicked, this, &Massgas::removePipeline_Click);
     connect(automaticShutOff, &QPushButton::clicked, this,
@@ -213,12 +211,9 @@ void Massgas::discardResult()
 // Without a result for the inputs shown the window closes and the main window's mass stays as it was.
 void Massgas::Command1_Click()
 {
-    if (!result_) {
-        close();
-        return;
-    }
-    applied_ = result_;
-    applyAndClose(formatNumber(result_->mass, locale_));
+    if (result_)
+        emit releaseApplied(*result_);
+    close();
 }
 
 // A new section is selected at its diameter, where typing starts.

@@ -14,16 +14,18 @@ class QPushButton;
 class QTableWidget;
 
 // Mass of a combustible gas released from an apparatus and its pipelines, kg (formulas А.6 to
-// А.10); "Применить" writes it into the main window's mass field and hands the release to the
-// main window, whose report then shows its derivation. Editing any input discards the result shown,
+// А.10); "Применить" hands the release with its mass to the opener (releaseApplied), whose report
+// then shows its derivation. Editing any input discards the result shown,
 // so what is applied always answers the inputs on the screen.
 class Massgas : public CalculatorWindow {
     Q_OBJECT
 
   public:
-    // `applied` receives the release whose mass "Применить" writes into `target`.
-    Massgas(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale,
-            std::optional<GasRelease>& applied);
+    Massgas(QWidget* opener, const CalculationState& state, const QLocale& locale);
+
+  signals:
+    // "Применить" with a result for the inputs shown.
+    void releaseApplied(const GasRelease& release);
 
   private slots:
     void calculate_Click();
@@ -35,15 +37,12 @@ class Massgas : public CalculatorWindow {
   private:
     void Form_Load();
     void buildSourceData();
-    void buildPipelines();
+    void buildPipelines(QGroupBox* sourceFrame);
     void buildResult();
     void connectHandlers();
     GasReleaseFields fieldTexts() const;
 
-    std::optional<GasRelease>& applied_;
     std::optional<GasRelease> result_;
-
-    QGroupBox* sourceFrame = nullptr;
     QLineEdit* apparatusPressure = nullptr; // P1, kPa
     QLineEdit* apparatusVolume = nullptr;   // V, m3
     QLineEdit* density = nullptr;           // ρ, kg/m3
@@ -55,11 +54,10 @@ class Massgas : public CalculatorWindow {
     QTableWidget* pipelines = nullptr;     // inner diameter, mm; length, m
     QPushButton* addPipeline = nullptr;
     QPushButton* removePipeline = nullptr;
-    QGroupBox* resultFrame = nullptr;
     QLineEdit* apparatusGas = nullptr; // Va, m3
     QLineEdit* flowGas = nullptr;      // V1т, m3
     QLineEdit* pipelineGas = nullptr;  // V2т, m3
     QLineEdit* gasMass = nullptr;      // m, kg
     QPushButton* calculate = nullptr;
-    QPushButton* Command1 = nullptr;
+    QPushButton* applyButton = nullptr;
 };

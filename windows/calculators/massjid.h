@@ -4,6 +4,7 @@
 #include "calculator_window.h"
 
 #include <QLocale>
+#include <QPointer>
 
 class Plpar;
 class QGroupBox;
@@ -17,32 +18,26 @@ class Massjid : public CalculatorWindow {
     Q_OBJECT
 
   public:
-    Massjid(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale);
+    Massjid(QWidget* opener, const CalculationState& state, const QLocale& locale);
 
   private slots:
     void Command2_Click(); // "Расчет"
     void Command3_Click(); // opens the vapour-pressure window
     void Command1_Click(); // "Применить"
+    void adoptVapourPressureState(const CalculationState& state);
 
   private:
     void Form_Load();
     void buildControls();
 
-    QPointer<Plpar> plpar_; // the vapour-pressure window, while open
-
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QGroupBox* Frame6 = nullptr;
-    QLineEdit* Text1 = nullptr; // evaporation time, tr
-    QLineEdit* Text2 = nullptr; // saturated vapour pressure, Pn
-    QLineEdit* Text3 = nullptr; // evaporation area, Fi
-    QLineEdit* Text4 = nullptr; // molar mass, M
-    QLineEdit* Text5 = nullptr; // air flow coefficient, n
-    QLineEdit* Text6 = nullptr; // evaporated mass, Em
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
+    QPointer<Plpar> plpar_;               // the vapour-pressure window, while open
+    QLineEdit* evaporationTime = nullptr; // evaporation time, tr
+    QLineEdit* vapourPressure = nullptr;  // saturated vapour pressure, Pn
+    QLineEdit* evaporationArea = nullptr; // evaporation area, Fi
+    QLineEdit* molarMass = nullptr;       // molar mass, M
+    QLineEdit* airFlowFactor = nullptr;   // air flow coefficient, n
+    QLineEdit* evaporatedMass = nullptr;  // evaporated mass, Em
+    QPushButton* applyButton = nullptr;
+    QPushButton* calculateButton = nullptr;
+    QPushButton* vapourPressureButton = nullptr;
 };

@@ -15,7 +15,7 @@ class Plotn : public CalculatorWindow {
     Q_OBJECT
 
   public:
-    Plotn(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale);
+    Plotn(QWidget* opener, const CalculationState& state, const QLocale& locale);
 
   private slots:
     void Command2_Click(); // "Расчет"
@@ -24,14 +24,9 @@ class Plotn : public CalculatorWindow {
   private:
     void Form_Load();
     void buildControls();
-
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QLineEdit* Text1 = nullptr; // design temperature, T1
-    QLineEdit* Text2 = nullptr; // density, pl
-    QLineEdit* Text3 = nullptr; // molar mass, M
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QLineEdit* temperature = nullptr; // design temperature, T1
+    QLineEdit* density = nullptr;     // density, pl
+    QLineEdit* molarMass = nullptr;   // molar mass, M
+    QPushButton* applyButton = nullptr;
+    QPushButton* calculateButton = nullptr;
 };

@@ -15,7 +15,7 @@ class Plpar : public CalculatorWindow {
     Q_OBJECT
 
   public:
-    Plpar(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale);
+    Plpar(QWidget* opener, const CalculationState& state, const QLocale& locale);
 
   private slots:
     void Command1_Click(); // "Расчет"
@@ -24,18 +24,11 @@ class Plpar : public CalculatorWindow {
   private:
     void Form_Load();
     void buildControls();
-
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QGroupBox* Frame6 = nullptr;
-    QLineEdit* Text1 = nullptr; // Antoine constant A
-    QLineEdit* Text2 = nullptr; // Antoine constant B
-    QLineEdit* Text3 = nullptr; // Antoine constant C
-    QLineEdit* Text4 = nullptr; // design temperature, T1
-    QLineEdit* Text5 = nullptr; // saturated vapour pressure, Pn
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QLineEdit* antoineA = nullptr;       // Antoine constant A
+    QLineEdit* antoineB = nullptr;       // Antoine constant B
+    QLineEdit* antoineC = nullptr;       // Antoine constant C
+    QLineEdit* temperature = nullptr;    // design temperature, T1
+    QLineEdit* vapourPressure = nullptr; // saturated vapour pressure, Pn
+    QPushButton* calculateButton = nullptr;
+    QPushButton* applyButton = nullptr;
 };

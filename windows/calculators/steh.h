@@ -15,7 +15,7 @@ class Steh : public CalculatorWindow {
     Q_OBJECT
 
   public:
-    Steh(QWidget* opener, QLineEdit* target, CalculationState& state, const QLocale& locale);
+    Steh(QWidget* opener, const CalculationState& state, const QLocale& locale);
 
   private slots:
     void Command2_Click(); // "Расчет"
@@ -24,18 +24,11 @@ class Steh : public CalculatorWindow {
   private:
     void Form_Load();
     void buildControls();
-
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QGroupBox* Frame6 = nullptr;
-    QLineEdit* Text1 = nullptr; // carbon atoms, nC
-    QLineEdit* Text2 = nullptr; // hydrogen atoms, nH
-    QLineEdit* Text3 = nullptr; // oxygen atoms, nO
-    QLineEdit* Text4 = nullptr; // halogen atoms, nX
-    QLineEdit* Text5 = nullptr; // stoichiometric concentration, Cst
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QLineEdit* carbonAtoms = nullptr;   // carbon atoms, nC
+    QLineEdit* hydrogenAtoms = nullptr; // hydrogen atoms, nH
+    QLineEdit* oxygenAtoms = nullptr;   // oxygen atoms, nO
+    QLineEdit* halogenAtoms = nullptr;  // halogen atoms, nX
+    QLineEdit* concentration = nullptr; // stoichiometric concentration, Cst
+    QPushButton* applyButton = nullptr;
+    QPushButton* calculateButton = nullptr;
 };

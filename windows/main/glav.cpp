@@ -56,6 +56,13 @@ const QRect wholeCell = twipsRect(120, 300, 1215, 360);
 const QRect cellButton = twipsRect(120, 300, 375, 360);
 const QRect besideButton = twipsRect(525, 300, 810, 360);
 
+// A text scrolled to its beginning, so that a long number shows its most significant digits.
+void showFieldText(QLineEdit* field, const QString& text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 } // namespace
 
 Glav::Glav(const QLocale& locale) : locale_(locale)
@@ -105,148 +112,182 @@ void Glav::Form_Load()
 void Glav::buildSourceDataGroup()
 {
     QWidget* client = centralWidget();
-    Frame1 = makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Исходные данные"),
-                       twipsRect(60, 0, 9210, 2040));
+    auto* sourceData = makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Исходные данные"),
+                                 twipsRect(60, 0, 9210, 2040));
 
-    Frame2 = makeFrame(Frame1, QStringLiteral("Frame2"), QStringLiteral("Рмах, кПа"), cell(0, 0));
-    Text7 = makeField(Frame2, QStringLiteral("Text7"), inputColour, wholeCell,
-                      QStringLiteral("Максимальное давление взрыва (при отсутствии данных Рмах=900кПа)"));
-    Frame3 = makeFrame(Frame1, QStringLiteral("Frame3"), QStringLiteral("Ро, кПа"), cell(0, 1));
-    Text8 = makeField(Frame3, QStringLiteral("Text8"), inputColour, wholeCell,
-                      QStringLiteral("Начальное давление (при отсутствии данных Ро=101кПа)"));
-    Frame4 = makeFrame(Frame1, QStringLiteral("Frame4"), QStringLiteral("m, кг"), cell(0, 2));
-    Command4 = makeButton(Frame4, QStringLiteral("Command4"), QStringLiteral("<="), cellButton,
-                          QStringLiteral("Произвести расчет массы паров жидкости или газа"));
-    Text1 = makeField(Frame4, QStringLiteral("Text1"), resultColour, besideButton,
-                      QStringLiteral("Масса паров жидкости или газа"));
-    Frame6 = makeFrame(Frame1, QStringLiteral("Frame6"), QStringLiteral("Vсв, куб.м."), cell(0, 3));
-    Text3 = makeField(Frame6, QStringLiteral("Text3"), inputColour, wholeCell,
-                      QStringLiteral("Свободный объем помещения"));
-    Frame7 = makeFrame(Frame1, QStringLiteral("Frame7"), QStringLiteral("р г.п., кг/куб.м."), cell(0, 4));
-    Command3 =
-        makeButton(Frame7, QStringLiteral("Command3"), QStringLiteral("<="), cellButton,
+    auto* maxPressureFrame =
+        makeFrame(sourceData, QStringLiteral("Frame2"), QStringLiteral("Рмах, кПа"), cell(0, 0));
+    maxPressureField =
+        makeField(maxPressureFrame, QStringLiteral("Text7"), inputColour, wholeCell,
+                  QStringLiteral("Максимальное давление взрыва (при отсутствии данных Рмах=900кПа)"));
+    auto* initialPressureFrame =
+        makeFrame(sourceData, QStringLiteral("Frame3"), QStringLiteral("Ро, кПа"), cell(0, 1));
+    initialPressureField = makeField(initialPressureFrame, QStringLiteral("Text8"), inputColour, wholeCell,
+                                     QStringLiteral("Начальное давление (при отсутствии данных Ро=101кПа)"));
+    auto* massFrame = makeFrame(sourceData, QStringLiteral("Frame4"), QStringLiteral("m, кг"), cell(0, 2));
+    massButton = makeButton(massFrame, QStringLiteral("Command4"), QStringLiteral("<="), cellButton,
+                            QStringLiteral("Произвести расчет массы паров жидкости или газа"));
+    massField = makeField(massFrame, QStringLiteral("Text1"), resultColour, besideButton,
+                          QStringLiteral("Масса паров жидкости или газа"));
+    auto* freeVolumeFrame =
+        makeFrame(sourceData, QStringLiteral("Frame6"), QStringLiteral("Vсв, куб.м."), cell(0, 3));
+    freeVolumeField = makeField(freeVolumeFrame, QStringLiteral("Text3"), inputColour, wholeCell,
+                                QStringLiteral("Свободный объем помещения"));
+    auto* densityFrame =
+        makeFrame(sourceData, QStringLiteral("Frame7"), QStringLiteral("р г.п., кг/куб.м."), cell(0, 4));
+    densityButton =
+        makeButton(densityFrame, QStringLiteral("Command3"), QStringLiteral("<="), cellButton,
                    QStringLiteral("Произвести расчет плотности газа или пара при расчетной температуре"));
-    Text4 = makeField(Frame7, QStringLiteral("Text4"), resultColour, besideButton,
-                      QStringLiteral("Плотность газа или пара при расчетной температуре"));
-    Frame9 = makeFrame(Frame1, QStringLiteral("Frame9"), QStringLiteral("Cст"), cell(0, 5));
-    Command2 = makeButton(Frame9, QStringLiteral("Command2"), QStringLiteral("<="), cellButton,
-                          QStringLiteral("Произвести расчет стехиометрической концентрации"));
-    Text5 = makeField(Frame9, QStringLiteral("Text5"), resultColour, besideButton,
-                      QStringLiteral("Стехиометрическая концентрация"));
+    densityField = makeField(densityFrame, QStringLiteral("Text4"), resultColour, besideButton,
+                             QStringLiteral("Плотность газа или пара при расчетной температуре"));
+    auto* stoichiometricFrame =
+        makeFrame(sourceData, QStringLiteral("Frame9"), QStringLiteral("Cст"), cell(0, 5));
+    stoichiometricButton =
+        makeButton(stoichiometricFrame, QStringLiteral("Command2"), QStringLiteral("<="), cellButton,
+                   QStringLiteral("Произвести расчет стехиометрической концентрации"));
+    stoichiometricField = makeField(stoichiometricFrame, QStringLiteral("Text5"), resultColour, besideButton,
+                                    QStringLiteral("Стехиометрическая концентрация"));
 
-    Frame10 = makeFrame(Frame1, QStringLiteral("Frame10"), QStringLiteral("Кн"), cell(1, 0));
-    Text6 = makeField(Frame10, QStringLiteral("Text6"), inputColour, wholeCell,
-                      QStringLiteral("Коэффициент, учитывающий негерметичность помещения и неадиабатичность "
-                                     "процесса горения (при отсутствии данных Кн=3)"));
+    auto* leakageFrame = makeFrame(sourceData, QStringLiteral("Frame10"), QStringLiteral("Кн"), cell(1, 0));
+    leakageField =
+        makeField(leakageFrame, QStringLiteral("Text6"), inputColour, wholeCell,
+                  QStringLiteral("Коэффициент, учитывающий негерметичность помещения и неадиабатичность "
+                                 "процесса горения (при отсутствии данных Кн=3)"));
     // Z stands on the window itself, in the second row of the source-data frame.
-    Frame5 = makeFrame(client, QStringLiteral("Frame5"), QStringLiteral("Z"),
-                       twipsRect(60 + columnLeft[1], rowTop[1], cellWidth, cellHeight));
-    Text2 = makeField(Frame5, QStringLiteral("Text2"), inputColour, wholeCell,
-                      QStringLiteral("Коэффициент участия горючего во взрыве"));
-    Frame15 = makeFrame(Frame1, QStringLiteral("Frame15"), QStringLiteral("Qсг, МДж/кг"), cell(1, 2));
-    Text9 = makeField(Frame15, QStringLiteral("Text9"), inputColour, wholeCell, {},
-                      QStringLiteral("Удельная теплота сгорания, МДж/кг"));
-    Frame8 = makeFrame(Frame1, QStringLiteral("Frame8"), QStringLiteral("Тип расчета"),
-                       twipsRect(columnLeft[3], rowTop[1], 2955, cellHeight));
-    Check1 = new QCheckBox(QStringLiteral("Помещение"), Frame8);
-    nameControl(Check1, QStringLiteral("Check1"), Check1->text());
-    Check1->setGeometry(twipsRect(120, 240, 2700, 255));
-    Check1->setChecked(true);
-    Check2 = new QCheckBox(QStringLiteral("Наружная установка"), Frame8);
-    nameControl(Check2, QStringLiteral("Check2"), Check2->text());
-    Check2->setGeometry(twipsRect(120, 495, 2700, 255));
-    Command1 = makeButton(Frame1, QStringLiteral("Command1"), QStringLiteral("Расчет"),
-                          twipsRect(columnLeft[5], rowTop[1] + 240, cellWidth, 420));
+    auto* participationFrame = makeFrame(client, QStringLiteral("Frame5"), QStringLiteral("Z"),
+                                         twipsRect(60 + columnLeft[1], rowTop[1], cellWidth, cellHeight));
+    participationField = makeField(participationFrame, QStringLiteral("Text2"), inputColour, wholeCell,
+                                   QStringLiteral("Коэффициент участия горючего во взрыве"));
+    auto* heatFrame =
+        makeFrame(sourceData, QStringLiteral("Frame15"), QStringLiteral("Qсг, МДж/кг"), cell(1, 2));
+    heatField = makeField(heatFrame, QStringLiteral("Text9"), inputColour, wholeCell, {},
+                          QStringLiteral("Удельная теплота сгорания, МДж/кг"));
+    auto* calculationTypeFrame =
+        makeFrame(sourceData, QStringLiteral("Frame8"), QStringLiteral("Тип расчета"),
+                  twipsRect(columnLeft[3], rowTop[1], 2955, cellHeight));
+    roomBox = new QCheckBox(QStringLiteral("Помещение"), calculationTypeFrame);
+    nameControl(roomBox, QStringLiteral("Check1"), roomBox->text());
+    roomBox->setGeometry(twipsRect(120, 240, 2700, 255));
+    roomBox->setChecked(true);
+    outdoorBox = new QCheckBox(QStringLiteral("Наружная установка"), calculationTypeFrame);
+    nameControl(outdoorBox, QStringLiteral("Check2"), outdoorBox->text());
+    outdoorBox->setGeometry(twipsRect(120, 495, 2700, 255));
+    calculateButton = makeButton(sourceData, QStringLiteral("Command1"), QStringLiteral("Расчет"),
+                                 twipsRect(columnLeft[5], rowTop[1] + 240, cellWidth, 420));
 
-    makeCaptionBold(Frame1);
+    makeCaptionBold(sourceData);
 
-    Text2->setText(formatNumber(0.3, locale_));
-    Text6->setText(formatNumber(3.0, locale_));
-    Text7->setText(formatNumber(900.0, locale_));
-    Text8->setText(formatNumber(101.0, locale_));
+    participationField->setText(formatNumber(0.3, locale_));
+    leakageField->setText(formatNumber(3.0, locale_));
+    maxPressureField->setText(formatNumber(900.0, locale_));
+    initialPressureField->setText(formatNumber(101.0, locale_));
 }
 
 void Glav::buildVentilationGroup()
 {
-    Frame11 = makeFrame(centralWidget(), QStringLiteral("Frame11"),
-                        QStringLiteral("Расчет кратности воздухообмена аварийной вентиляции, м.куб./ч"),
-                        twipsRect(60, 2100, 9210, 1680));
-    Command8 = makeButton(Frame11, QStringLiteral("Command8"), QStringLiteral("Занести в отчет"),
-                          twipsRect(2400, 1140, 2160, 420));
-    Command6 = makeButton(Frame11, QStringLiteral("Command6"), QStringLiteral("Расчет"),
-                          twipsRect(120, 1140, 2160, 420));
-    Frame14 = makeFrame(Frame11, QStringLiteral("Frame14"), QStringLiteral("Кратность воздухообм."),
-                        twipsRect(120, 240, 2160, cellHeight));
-    Text12 = makeField(Frame14, QStringLiteral("Text12"), inputColour, twipsRect(120, 300, 1920, 360), {},
-                       QStringLiteral("Кратность воздухообмена, 1/ч"));
-    Frame13 = makeFrame(Frame11, QStringLiteral("Frame13"), QStringLiteral("Длина помещения, м"),
-                        twipsRect(2400, 240, 2160, cellHeight));
-    Text11 = makeField(Frame13, QStringLiteral("Text11"), inputColour, twipsRect(120, 300, 1920, 360), {},
-                       QStringLiteral("Длина помещения, м"));
-    Frame12 = makeFrame(Frame11, QStringLiteral("Frame12"), QStringLiteral("Результат"),
-                        twipsRect(4680, 240, 4410, 1320));
-    Text10 = makeField(Frame12, QStringLiteral("Text10"), resultColour, twipsRect(120, 300, 4170, 420),
-                       QStringLiteral("Избыточное давление взрыва (должно быть меньше 5кПа)"));
-    Text13 = makeField(Frame12, QStringLiteral("Text13"), resultColour, twipsRect(120, 780, 4170, 420),
-                       QStringLiteral("Производительность вентиляционной установки, м3/час"));
-    for (QLineEdit* result : {Text10, Text13}) {
+    auto* ventilationFrame =
+        makeFrame(centralWidget(), QStringLiteral("Frame11"),
+                  QStringLiteral("Расчет кратности воздухообмена аварийной вентиляции, м.куб./ч"),
+                  twipsRect(60, 2100, 9210, 1680));
+    addToReportButton = makeButton(ventilationFrame, QStringLiteral("Command8"),
+                                   QStringLiteral("Занести в отчет"), twipsRect(2400, 1140, 2160, 420));
+    ventilationButton = makeButton(ventilationFrame, QStringLiteral("Command6"), QStringLiteral("Расчет"),
+                                   twipsRect(120, 1140, 2160, 420));
+    auto* airChangesFrame =
+        makeFrame(ventilationFrame, QStringLiteral("Frame14"), QStringLiteral("Кратность воздухообм."),
+                  twipsRect(120, 240, 2160, cellHeight));
+    airChangesField =
+        makeField(airChangesFrame, QStringLiteral("Text12"), inputColour, twipsRect(120, 300, 1920, 360), {},
+                  QStringLiteral("Кратность воздухообмена, 1/ч"));
+    auto* roomLengthFrame =
+        makeFrame(ventilationFrame, QStringLiteral("Frame13"), QStringLiteral("Длина помещения, м"),
+                  twipsRect(2400, 240, 2160, cellHeight));
+    roomLengthField = makeField(roomLengthFrame, QStringLiteral("Text11"), inputColour,
+                                twipsRect(120, 300, 1920, 360), {}, QStringLiteral("Длина помещения, м"));
+    auto* resultFrame = makeFrame(ventilationFrame, QStringLiteral("Frame12"), QStringLiteral("Результат"),
+                                  twipsRect(4680, 240, 4410, 1320));
+    ventilatedPressureField =
+        makeField(resultFrame, QStringLiteral("Text10"), resultColour, twipsRect(120, 300, 4170, 420),
+                  QStringLiteral("Избыточное давление взрыва (должно быть меньше 5кПа)"));
+    ventilationCapacityField =
+        makeField(resultFrame, QStringLiteral("Text13"), resultColour, twipsRect(120, 780, 4170, 420),
+                  QStringLiteral("Производительность вентиляционной установки, м3/час"));
+    for (QLineEdit* result : {ventilatedPressureField, ventilationCapacityField}) {
         QFont font = result->font();
         font.setPointSizeF(9.75);
         result->setFont(font);
     }
-    makeCaptionBold(Frame11);
-    makeCaptionBold(Frame12);
+    makeCaptionBold(ventilationFrame);
+    makeCaptionBold(resultFrame);
 }
 
 void Glav::buildMenu()
 {
-    file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    file->setObjectName(QStringLiteral("file"));
-    open = file->addAction(QStringLiteral("Открыть предыдущий расчет"));
-    open->setObjectName(QStringLiteral("open"));
-    open->setShortcut(QKeySequence::Open);
-    save = file->addAction(QStringLiteral("Сохранить текущий расчет"));
-    save->setObjectName(QStringLiteral("save"));
-    save->setShortcut(QKeySequence::Save);
-    file->addSeparator()->setObjectName(QStringLiteral("line1"));
-    ver = file->addAction(QStringLiteral("Версия"));
-    ver->setObjectName(QStringLiteral("ver"));
-    file->addSeparator()->setObjectName(QStringLiteral("line2"));
-    quit = file->addAction(QStringLiteral("Выход"));
-    quit->setObjectName(QStringLiteral("quit"));
+    fileMenu = menuBar()->addMenu(QStringLiteral("&Файл"));
+    fileMenu->setObjectName(QStringLiteral("file"));
+    openAction = fileMenu->addAction(QStringLiteral("Открыть предыдущий расчет"));
+    openAction->setObjectName(QStringLiteral("open"));
+    openAction->setShortcut(QKeySequence::Open);
+    saveAction = fileMenu->addAction(QStringLiteral("Сохранить текущий расчет"));
+    saveAction->setObjectName(QStringLiteral("save"));
+    saveAction->setShortcut(QKeySequence::Save);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("line1"));
+    versionAction = fileMenu->addAction(QStringLiteral("Версия"));
+    versionAction->setObjectName(QStringLiteral("ver"));
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("line2"));
+    quitAction = fileMenu->addAction(QStringLiteral("Выход"));
+    quitAction->setObjectName(QStringLiteral("quit"));
 
-    service = menuBar()->addMenu(QStringLiteral("&Сервис"));
-    service->setObjectName(QStringLiteral("service"));
-    substances = service->addAction(QStringLiteral("Справочник веществ…"));
-    substances->setObjectName(QStringLiteral("substances"));
-    gasmass = service->addAction(QStringLiteral("Масса горючего газа…"));
-    gasmass->setObjectName(QStringLiteral("gasmass"));
-    spill = service->addAction(QStringLiteral("Испарение при разливе жидкости…"));
-    spill->setObjectName(QStringLiteral("spill"));
+    serviceMenu = menuBar()->addMenu(QStringLiteral("&Сервис"));
+    serviceMenu->setObjectName(QStringLiteral("service"));
+    substancesAction = serviceMenu->addAction(QStringLiteral("Справочник веществ…"));
+    substancesAction->setObjectName(QStringLiteral("substances"));
+    gasMassAction = serviceMenu->addAction(QStringLiteral("Масса горючего газа…"));
+    gasMassAction->setObjectName(QStringLiteral("gasmass"));
+    spillAction = serviceMenu->addAction(QStringLiteral("Испарение при разливе жидкости…"));
+    spillAction->setObjectName(QStringLiteral("spill"));
 }
 
 void Glav::setTabOrderOfControls()
 {
-    chainTabOrder({Text7,    Text8,    Text1,  Command4, Text3,    Text4,  Command3,
-                   Text5,    Command2, Text6,  Text2,    Text9,    Check1, Check2,
-                   Command1, Text12,   Text11, Command6, Command8, Text10, Text13});
+    chainTabOrder({maxPressureField,
+                   initialPressureField,
+                   massField,
+                   massButton,
+                   freeVolumeField,
+                   densityField,
+                   densityButton,
+                   stoichiometricField,
+                   stoichiometricButton,
+                   leakageField,
+                   participationField,
+                   heatField,
+                   roomBox,
+                   outdoorBox,
+                   calculateButton,
+                   airChangesField,
+                   roomLengthField,
+                   ventilationButton,
+                   addToReportButton,
+                   ventilatedPressureField,
+                   ventilationCapacityField});
 }
 
 void Glav::connectHandlers()
 {
-    connect(Command1, &QPushButton::clicked, this, &Glav::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Glav::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Glav::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Glav::Command4_Click);
-    connect(Command6, &QPushButton::clicked, this, &Glav::Command6_Click);
-    connect(Command8, &QPushButton::clicked, this, &Glav::Command8_Click);
-    connect(open, &QAction::triggered, this, &Glav::open_Click);
-    connect(save, &QAction::triggered, this, &Glav::save_Click);
-    connect(ver, &QAction::triggered, this, &Glav::ver_Click);
-    connect(quit, &QAction::triggered, this, &Glav::quit_Click);
-    connect(gasmass, &QAction::triggered, this, &Glav::gasmass_Click);
-    connect(substances, &QAction::triggered, this, &Glav::substances_Click);
-    connect(spill, &QAction::triggered, this, &Glav::spill_Click);
+    connect(calculateButton, &QPushButton::clicked, this, &Glav::Command1_Click);
+    connect(stoichiometricButton, &QPushButton::clicked, this, &Glav::Command2_Click);
+    connect(densityButton, &QPushButton::clicked, this, &Glav::Command3_Click);
+    connect(massButton, &QPushButton::clicked, this, &Glav::Command4_Click);
+    connect(ventilationButton, &QPushButton::clicked, this, &Glav::Command6_Click);
+    connect(addToReportButton, &QPushButton::clicked, this, &Glav::Command8_Click);
+    connect(openAction, &QAction::triggered, this, &Glav::open_Click);
+    connect(saveAction, &QAction::triggered, this, &Glav::save_Click);
+    connect(versionAction, &QAction::triggered, this, &Glav::ver_Click);
+    connect(quitAction, &QAction::triggered, this, &Glav::quit_Click);
+    connect(gasMassAction, &QAction::triggered, this, &Glav::gasmass_Click);
+    connect(substancesAction, &QAction::triggered, this, &Glav::substances_Click);
+    connect(spillAction, &QAction::triggered, this, &Glav::spill_Click);
 }
 
 void Glav::ver_Click()
@@ -278,19 +319,23 @@ void Glav::result3()
 void Glav::Command1_Click()
 {
     try {
-        if (Check1->checkState() == Qt::Unchecked && Check2->checkState() == Qt::Unchecked) {
+        if (roomBox->checkState() == Qt::Unchecked && outdoorBox->checkState() == Qt::Unchecked) {
             showCritical(this, QString(), QStringLiteral("Ошибка!"));
             return;
         }
-        if (Check1->checkState() == Qt::Checked) {
+        if (roomBox->checkState() == Qt::Checked) {
             calculateRoom(state_,
-                          {Text7->text(), Text8->text(), Text1->text(), Text2->text(), Text3->text(),
-                           Text4->text(), Text5->text(), Text6->text()},
+                          {maxPressureField->text(), initialPressureField->text(), massField->text(),
+                           participationField->text(), freeVolumeField->text(), densityField->text(),
+                           stoichiometricField->text(), leakageField->text()},
                           locale_);
             result1();
         }
-        if (Check2->checkState() == Qt::Checked) {
-            calculateOutdoor(state_, {Text8->text(), Text1->text(), Text2->text(), Text9->text()}, locale_);
+        if (outdoorBox->checkState() == Qt::Checked) {
+            calculateOutdoor(state_,
+                             {initialPressureField->text(), massField->text(), participationField->text(),
+                              heatField->text()},
+                             locale_);
             result3();
         }
         reportPublisher_.PublishReport(state_.out);
@@ -299,17 +344,39 @@ void Glav::Command1_Click()
     }
 }
 
+// Each child window hands its result back through its own signal, to a slot of this window.
+// A calculator's "Расчет" stores into the state, its "Применить" fills the field beside its button.
+void Glav::connectCalculator(CalculatorWindow* calculator, QLineEdit* field)
+{
+    connect(calculator, &CalculatorWindow::stored, this, &Glav::adoptCalculatorState);
+    connect(calculator, &CalculatorWindow::applied, field,
+            [field](const QString& text) { showFieldText(field, text); });
+}
+
+void Glav::adoptCalculatorState(const CalculationState& state)
+{
+    const QString report = state_.out;
+    state_ = state;
+    state_.out = report;
+}
+
 void Glav::Command2_Click()
 {
-    openCalculator(steh_, this, Text5, state_, locale_);
+    openChild<Steh>(
+        steh_, this, stoichiometricField,
+        [this](Steh* steh) { connectCalculator(steh, stoichiometricField); }, state_, locale_);
 }
 void Glav::Command3_Click()
 {
-    openCalculator(plotn_, this, Text4, state_, locale_);
+    openChild<Plotn>(
+        plotn_, this, densityField, [this](Plotn* plotn) { connectCalculator(plotn, densityField); }, state_,
+        locale_);
 }
 void Glav::Command4_Click()
 {
-    openCalculator(massjid_, this, Text1, state_, locale_);
+    openChild<Massjid>(
+        massjid_, this, massField, [this](Massjid* massjid) { connectCalculator(massjid, massField); },
+        state_, locale_);
 }
 
 // The rows the state may name: the one an opened file described first, then the tables.
@@ -333,7 +400,7 @@ SectionAdditions Glav::reportAdditions() const
     if (const Substance* chosen = chosenSubstance(state_, candidates))
         additions.afterTitle = substanceReportLine(*chosen);
     // The derivation belongs to the report only while the mass field holds the mass the gas window wrote.
-    if (gasRelease_ && Text1->text() == formatNumber(gasRelease_->mass, locale_))
+    if (gasRelease_ && massField->text() == formatNumber(gasRelease_->mass, locale_))
         additions.afterSubsection13 = gasReleaseSubsection(*gasRelease_, locale_);
     if (const SpillResult* held = spillHeld())
         additions.afterSubsection13 = spillSubsection(*held, locale_);
@@ -342,7 +409,7 @@ SectionAdditions Glav::reportAdditions() const
 
 const SpillResult* Glav::spillHeld() const
 {
-    return spill_ && Text1->text() == formatNumber(spill_->vapourMass, locale_) ? &*spill_ : nullptr;
+    return spill_ && massField->text() == formatNumber(spill_->vapourMass, locale_) ? &*spill_ : nullptr;
 }
 
 // The spill window starts from what the calculation knows of the liquid: its vapour pressure, molar
@@ -350,15 +417,12 @@ const SpillResult* Glav::spillHeld() const
 void Glav::spill_Click()
 {
     SpillStart start{state_.Pn, state_.M, state_.T1, std::nullopt};
-    const std::vector<Substance> known =
-        state_.substance.isEmpty() ? std::vector<Substance>{} : knownSubstances();
-    if (const Substance* chosen = chosenSubstance(state_, known))
+    const std::vector<Substance> candidates = substanceCandidates();
+    if (const Substance* chosen = chosenSubstance(state_, candidates))
         start.liquidDensity = chosen->liquidDensity;
-    if (spillWindow_)
-        spillWindow_->close();
-    spillWindow_ = new Spill(this, start, locale_);
-    connect(spillWindow_, &Spill::applied, this, &Glav::applySpill);
-    spillWindow_->show();
+    openChild<Spill>(
+        spillWindow_, this, massField,
+        [this](Spill* window) { connect(window, &Spill::applied, this, &Glav::applySpill); }, start, locale_);
 }
 
 // The liquid-vapour window opened afterwards shows the spill's area, time and mass.
@@ -368,40 +432,61 @@ void Glav::applySpill(const SpillResult& result)
     state_.Fi = result.spillArea;
     state_.tr = result.evaporationTime;
     state_.Em = result.vapourMass;
-    Text1->setText(formatNumber(result.vapourMass, locale_));
-    Text1->setCursorPosition(0);
+    showFieldText(massField, formatNumber(result.vapourMass, locale_));
 }
 
 void Glav::gasmass_Click()
 {
-    openCalculator(massgas_, this, Text1, state_, locale_, gasRelease_);
+    openChild<Massgas>(
+        massgas_, this, massField,
+        [this](Massgas* massgas) {
+            connect(massgas, &Massgas::releaseApplied, this, &Glav::applyGasRelease);
+        },
+        state_, locale_);
 }
 
-// The substance window fills the fields whose quantity the table gives; the others stay as typed.
+void Glav::applyGasRelease(const GasRelease& release)
+{
+    gasRelease_ = release;
+    showFieldText(massField, formatNumber(release.mass, locale_));
+}
+
 void Glav::substances_Click()
 {
-    openCalculator(substances_, this, state_, locale_, [this](const MainWindowTexts& texts) {
+    openChild<Substances>(
+        substances_, this, nullptr,
+        [this](Substances* window) {
+            connect(window, &Substances::chosen, this, &Glav::applyChosenSubstance);
+        },
+        state_, locale_);
+}
+
+// The substance fills the fields whose quantity the table gives; the others stay as typed.
+void Glav::applyChosenSubstance(const Substance& substance)
+{
+    try {
+        const MainWindowTexts texts = applySubstance(state_, substance, locale_);
         openedSubstance_.reset();
-        const std::pair<QLineEdit*, QString> filled[] = {{Text5, texts.stoichiometric},
-                                                         {Text4, texts.density},
-                                                         {Text9, texts.heat},
-                                                         {Text7, texts.maxPressure},
-                                                         {Text2, texts.participation}};
+        const std::pair<QLineEdit*, QString> filled[] = {{stoichiometricField, texts.stoichiometric},
+                                                         {densityField, texts.density},
+                                                         {heatField, texts.heat},
+                                                         {maxPressureField, texts.maxPressure},
+                                                         {participationField, texts.participation}};
         for (const auto& [field, text] : filled)
-            if (!text.isEmpty()) {
-                field->setText(text);
-                field->setCursorPosition(0);
-            }
-    });
+            if (!text.isEmpty())
+                showFieldText(field, text);
+    } catch (const UserError& error) {
+        showError(this, error);
+    }
 }
 
 void Glav::Command6_Click()
 {
     try {
-        spillVentilation_ =
-            calculateVentilation(state_, {Text12->text(), Text11->text()}, locale_, spillHeld());
-        Text10->setText(formatNumber(state_.EP, locale_) + QStringLiteral("кПа"));
-        Text13->setText(formatNumber(state_.Vvent, locale_) + QStringLiteral("м3/час"));
+        spillVentilation_ = calculateVentilation(state_, {airChangesField->text(), roomLengthField->text()},
+                                                 locale_, spillHeld());
+        ventilatedPressureField->setText(formatNumber(state_.EP, locale_) + QStringLiteral("кПа"));
+        ventilationCapacityField->setText(formatNumber(state_.Vvent, locale_) + QStringLiteral("м3/час"));
     } catch (const UserError& error) {
         showError(this, error);
     }
@@ -422,7 +507,7 @@ void Glav::Command8_Click()
 }
 
 // Opening puts the numbers back into the state_; of the fields, only those that show a quantity the
-// file holds are refilled. Text1 shows the evaporated mass, which is what a liquid calculation put there.
+// file holds are refilled. massField shows the evaporated mass, which is what a liquid calculation put there.
 void Glav::open_Click()
 {
     const QString path = chooseCalculationToOpen(this);
@@ -475,9 +560,9 @@ CalculationFileExtension Glav::fileExtension() const
 void Glav::showOpenedValues()
 {
     const std::pair<QLineEdit*, double> shown[] = {
-        {Text2, state_.Z},      {Text3, state_.Vsv}, {Text4, state_.pgp},
-        {Text5, state_.Cst},    {Text12, state_.n},  {Text11, state_.L},
-        {Text13, state_.Vvent}, {Text1, state_.Em},  {Text9, state_.Qsg}};
+        {participationField, state_.Z},           {freeVolumeField, state_.Vsv}, {densityField, state_.pgp},
+        {stoichiometricField, state_.Cst},        {airChangesField, state_.n},   {roomLengthField, state_.L},
+        {ventilationCapacityField, state_.Vvent}, {massField, state_.Em},        {heatField, state_.Qsg}};
     for (const auto& [field, value] : shown)
         field->setText(formatNumber(value, locale_));
 }

@@ -15,6 +15,7 @@
 
 #include <optional>
 
+class CalculatorWindow;
 class Massgas;
 class Massjid;
 class Plotn;
@@ -70,6 +71,10 @@ class Glav : public QMainWindow {
     void quit_Click();
     void gasmass_Click();
     void substances_Click();
+    // Results the child windows hand back.
+    void adoptCalculatorState(const CalculationState& state);
+    void applyGasRelease(const GasRelease& release);
+    void applyChosenSubstance(const Substance& substance);
     void spill_Click();
     void applySpill(const SpillResult& spill);
 
@@ -84,9 +89,10 @@ class Glav : public QMainWindow {
     void setTabOrderOfControls();
     void connectHandlers();
     void showOpenedValues();
+    void connectCalculator(CalculatorWindow* calculator, QLineEdit* field);
     // What the substance table and the gas-mass window add to the room and outdoor reports.
     SectionAdditions reportAdditions() const;
-    // The spill whose mass Text1 shows, or null.
+    // The spill whose mass the mass field shows, or null.
     const SpillResult* spillHeld() const;
     std::vector<Substance> substanceCandidates() const;
     // What the calculation file carries beyond its numbers.
@@ -97,9 +103,9 @@ class Glav : public QMainWindow {
     // Writes the report document and shows the report window.
     ReportPublisher reportPublisher_;
     bool reportFontsWarmedUp_ = false;
-    // The gas release whose mass the gas-mass window last wrote into Text1, or the opened file gave.
+    // The gas release whose mass the gas-mass window last wrote into massField, or the opened file gave.
     std::optional<GasRelease> gasRelease_;
-    // The spill whose mass the spill window last wrote into Text1, and what the last ventilation
+    // The spill whose mass the spill window last wrote into massField, and what the last ventilation
     // calculation made of it (empty when that calculation had no spill).
     std::optional<SpillResult> spill_;
     std::optional<SpillVentilation> spillVentilation_;
@@ -113,54 +119,38 @@ class Glav : public QMainWindow {
     QPointer<Substances> substances_;
     QPointer<Spill> spillWindow_;
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QGroupBox* Frame6 = nullptr;
-    QGroupBox* Frame7 = nullptr;
-    QGroupBox* Frame8 = nullptr;
-    QGroupBox* Frame9 = nullptr;
-    QGroupBox* Frame10 = nullptr;
-    QGroupBox* Frame11 = nullptr;
-    QGroupBox* Frame12 = nullptr;
-    QGroupBox* Frame13 = nullptr;
-    QGroupBox* Frame14 = nullptr;
-    QGroupBox* Frame15 = nullptr;
+    QLineEdit* massField = nullptr;                // mass, kg
+    QLineEdit* participationField = nullptr;       // Z
+    QLineEdit* freeVolumeField = nullptr;          // free volume, m3
+    QLineEdit* densityField = nullptr;             // density, kg/m3
+    QLineEdit* stoichiometricField = nullptr;      // stoichiometric concentration, %
+    QLineEdit* leakageField = nullptr;             // Kn
+    QLineEdit* maxPressureField = nullptr;         // maximum pressure, kPa
+    QLineEdit* initialPressureField = nullptr;     // initial pressure, kPa
+    QLineEdit* heatField = nullptr;                // heat of combustion, MJ/kg
+    QLineEdit* ventilatedPressureField = nullptr;  // pressure with emergency ventilation
+    QLineEdit* roomLengthField = nullptr;          // room length, m
+    QLineEdit* airChangesField = nullptr;          // air changes per hour
+    QLineEdit* ventilationCapacityField = nullptr; // ventilation capacity
 
-    QLineEdit* Text1 = nullptr;  // mass, kg
-    QLineEdit* Text2 = nullptr;  // Z
-    QLineEdit* Text3 = nullptr;  // free volume, m3
-    QLineEdit* Text4 = nullptr;  // density, kg/m3
-    QLineEdit* Text5 = nullptr;  // stoichiometric concentration, %
-    QLineEdit* Text6 = nullptr;  // Kn
-    QLineEdit* Text7 = nullptr;  // maximum pressure, kPa
-    QLineEdit* Text8 = nullptr;  // initial pressure, kPa
-    QLineEdit* Text9 = nullptr;  // heat of combustion, MJ/kg
-    QLineEdit* Text10 = nullptr; // pressure with emergency ventilation
-    QLineEdit* Text11 = nullptr; // room length, m
-    QLineEdit* Text12 = nullptr; // air changes per hour
-    QLineEdit* Text13 = nullptr; // ventilation capacity
+    QPushButton* calculateButton = nullptr;
+    QPushButton* stoichiometricButton = nullptr;
+    QPushButton* densityButton = nullptr;
+    QPushButton* massButton = nullptr;
+    QPushButton* ventilationButton = nullptr;
+    QPushButton* addToReportButton = nullptr;
+    QCheckBox* roomBox = nullptr;
+    QCheckBox* outdoorBox = nullptr;
 
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QPushButton* Command8 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check2 = nullptr;
-
-    QMenu* file = nullptr;
-    QAction* open = nullptr;
-    QAction* save = nullptr;
-    QAction* ver = nullptr;
-    QAction* quit = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* versionAction = nullptr;
+    QAction* quitAction = nullptr;
 
     // Tools beyond the original program live in the "Сервис" menu.
-    QMenu* service = nullptr;
-    QAction* gasmass = nullptr;
-    QAction* substances = nullptr;
-    QAction* spill = nullptr;
+    QMenu* serviceMenu = nullptr;
+    QAction* gasMassAction = nullptr;
+    QAction* substancesAction = nullptr;
+    QAction* spillAction = nullptr;
 };

@@ -1,34 +1,16 @@
 #include "report_export.h"
 
+#include "whole_file.h"
 #include "windows1251.h"
 
+#include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
-
-#include <functional>
 
 namespace {
 
 constexpr qreal printedPointSize = 12;
-
-// QSaveFile writes beside the target and renames only when everything is on disk. Its buffer is
-// flushed and checked before commit(): Qt 6.4's commit() ignores a failure of that last flush (a
-// full disk, a file-size limit) and would rename a cut file over the target.
-void writeWhole(const QString& path, const std::function<void(QSaveFile&)>& write)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        write(file);
-        if (file.error() == QFileDevice::NoError && file.flush() && file.error() == QFileDevice::NoError
-            && file.commit())
-            return;
-    }
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    throw UserError(reason);
-}
 
 } // namespace
 
@@ -65,18 +47,22 @@ QByteArray standaloneReportHtml(const QByteArray& document)
 void writeReportPdf(const QByteArray& document, const QString& path)
 {
     const std::unique_ptr<QTextDocument> report = printableReport(document);
-    writeWhole(path, [&](QSaveFile& file) {
-        QPdfWriter pdf(&file);
+    QByteArray bytes;
+    {
+        // The PDF is complete only once its writer is gone.
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF()); // the text document keeps 2 cm free on each side
         pdf.setTitle(reportTitle(*report));
         pdf.setCreator(QStringLiteral("overpressure " OVERPRESSURE_VERSION));
         report->print(&pdf);
-    });
+    }
+    writeFileWhole(path, bytes);
 }
 
 void writeReportHtml(const QByteArray& document, const QString& path)
 {
-    const QByteArray html = standaloneReportHtml(document);
-    writeWhole(path, [&](QSaveFile& file) { file.write(html); });
+    writeFileWhole(path, standaloneReportHtml(document));
 }

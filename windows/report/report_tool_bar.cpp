@@ -3,10 +3,10 @@
 #include "modal.h"
 #include "report_browser.h"
 #include "report_export.h"
+#include "whole_file.h"
 
 #include <QAction>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -41,8 +41,8 @@ void saveCopy(QWidget* parent, const QString& path, void (*write)(const QByteArr
         write(document, path);
     } catch (const UserError& error) {
         showCritical(parent, saveTitle,
-                     QStringLiteral("Отчет не сохранен в файл «%1»: %2.\nФайл на диске не изменен.")
-                         .arg(QDir::toNativeSeparators(path), error.message()));
+                     QStringLiteral("Отчет не сохранен в файл %1: %2.\nФайл на диске не изменен.")
+                         .arg(fileNameShown(path), error.message()));
     }
 }
 
@@ -114,7 +114,6 @@ void ReportToolBar::browser_Click()
 {
     const QString path = viewer_->location();
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        showCritical(
-            window(), QStringLiteral("Отчет"),
-            QStringLiteral("Не удалось открыть отчет «%1» в браузере.").arg(QDir::toNativeSeparators(path)));
+        showCritical(window(), QStringLiteral("Отчет"),
+                     QStringLiteral("Не удалось открыть отчет %1 в браузере.").arg(fileNameShown(path)));
 }

@@ -40,10 +40,10 @@ Result_Out::Result_Out(QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    WebBrowser1 = new ReportBrowser(client);
-    nameControl(WebBrowser1, QStringLiteral("WebBrowser1"), windowTitle());
-    WebBrowser1->setGeometry(twipsRect(0, 0, browserWidth, browserHeight));
-    actions_ = new ReportToolBar(WebBrowser1, this);
+    browser_ = new ReportBrowser(client);
+    nameControl(browser_, QStringLiteral("WebBrowser1"), windowTitle());
+    browser_->setGeometry(twipsRect(0, 0, browserWidth, browserHeight));
+    actions_ = new ReportToolBar(browser_, this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(QMargins());
     layout->setSpacing(0);
@@ -54,7 +54,7 @@ Result_Out::Result_Out(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void Result_Out::showDocument(const QString& path, const QByteArray& document)
 {
-    WebBrowser1->showDocument(path, document);
+    browser_->showDocument(path, document);
     actions_->updateActions();
 }
 
@@ -68,6 +68,6 @@ void Result_Out::Form_Resize()
 {
     // The tool bar counts as part of the frame, as a menu bar does: the client area is below it.
     const QSize outer = (frameGeometry().size() - QSize(0, actions_->height())) * twipsPerPixel;
-    const QSize browser = browserSizeAfterResize(WebBrowser1->size() * twipsPerPixel, outer);
-    WebBrowser1->resize(pixels(browser.width()), pixels(browser.height()));
+    const QSize browser = browserSizeAfterResize(browser_->size() * twipsPerPixel, outer);
+    browser_->resize(pixels(browser.width()), pixels(browser.height()));
 }

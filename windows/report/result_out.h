@@ -25,7 +25,7 @@ class Result_Out : public QWidget {
     void showDocument(const QString& path, const QByteArray& document);
 
     // The viewer, with the path and bytes of the document it shows.
-    ReportBrowser* viewer() const { return WebBrowser1; }
+    ReportBrowser* viewer() const { return browser_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -33,6 +33,6 @@ class Result_Out : public QWidget {
   private:
     void Form_Resize();
 
-    ReportBrowser* WebBrowser1 = nullptr;
+    ReportBrowser* browser_ = nullptr;
     ReportToolBar* actions_ = nullptr;
 };

@@ -47,16 +47,10 @@ void showText(QLineEdit* field, const QString& text)
 } // namespace
 
 Spill::Spill(QWidget* opener, const SpillStart& start, const QLocale& locale)
-    : QWidget(opener,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
+    : ChildWindow(opener, QStringLiteral("Spill"), QStringLiteral("Масса паров при разливе жидкости"), 6570,
+                  7020),
       locale_(locale), airTemperature_(start.airTemperature)
 {
-    setObjectName(QStringLiteral("Spill"));
-    setWindowTitle(QStringLiteral("Масса паров при разливе жидкости"));
-    setAccessibleName(windowTitle());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowModality(Qt::WindowModal);
-    setFixedSize(pixels(6570), pixels(7020));
     buildSourceData();
     buildResult();
     chainTabOrder({apparatusVolume, flowRate, shutOffTime, shutOff120, shutOff300, liquidDensity,

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "child_window.h"
 #include "spill.h"
 
 #include <QLocale>
-#include <QWidget>
 
 #include <optional>
 
@@ -22,9 +22,9 @@ struct SpillStart {
 // Mass of vapour from a spill of a flammable liquid: what spills, the area it covers, how long it
 // evaporates and what evaporates. "Применить" hands the result to the window that opened it by
 // `applied` and closes; without a result for the inputs shown it closes and hands nothing. Editing any
-// input discards the result shown, so what is applied always answers the inputs on the screen. The
-// window is modal to its opener.
-class Spill : public QWidget {
+// input discards the result shown, so what is applied always answers the inputs on the screen. Its
+// opener takes no input while it is open.
+class Spill : public ChildWindow {
     Q_OBJECT
 
   public:

@@ -33,10 +33,8 @@ QTableWidgetItem* cell(const QString& text)
 
 } // namespace
 
-Substances::Substances(QWidget* opener, CalculationState& state, const QLocale& locale,
-                       AppliedHandler applied)
-    : CalculatorWindow(opener, nullptr, state, locale, QStringLiteral("Substances"), caption, 11700, 8400),
-      applied_(std::move(applied))
+Substances::Substances(QWidget* opener, const CalculationState& state, const QLocale& locale)
+    : ChildWindow(opener, QStringLiteral("Substances"), caption, 11700, 8400), state_(state), locale_(locale)
 {
     buildControls();
     connect(search, &QLineEdit::textChanged, this, &Substances::search_Change);
@@ -160,7 +158,7 @@ void Substances::keyPressEvent(QKeyEvent* event)
     else if (event->key() == Qt::Key_Escape)
         close();
     else
-        CalculatorWindow::keyPressEvent(event);
+        ChildWindow::keyPressEvent(event);
 }
 
 void Substances::search_Change()
@@ -184,14 +182,16 @@ void Substances::apply_Click()
     const Substance* s = current();
     if (!s)
         return;
+    // Applied here to a copy first, so that a substance that cannot apply stays in this window with
+    // its message.
     try {
-        const MainWindowTexts texts = applySubstance(state_, *s, locale_);
-        if (applied_)
-            applied_(texts);
+        CalculationState trial = state_;
+        applySubstance(trial, *s, locale_);
     } catch (const UserError& error) {
         showError(this, error);
         return;
     }
+    emit chosen(*s);
     close();
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "calculation_state.h"
-#include "calculator_window.h"
+#include "child_window.h"
 #include "substance.h"
 #include "substance_choice.h"
 
 #include <QLocale>
 
-#include <functional>
 #include <vector>
 
 class QLabel;
@@ -17,15 +16,18 @@ class QPushButton;
 class QTableWidget;
 
 // The substance table: find a substance by name, synonym or formula, read every figure with its
-// source, and apply it to the calculation. The main window takes no input while it is open.
-// "Применить" (or Enter) stores the substance's data in the state, hands the texts for the main
-// window's fields to `applied` and closes; "Закрыть" (or Esc) closes and changes nothing.
-class Substances : public CalculatorWindow {
+// source, and choose one for the calculation. The opener takes no input while it is open.
+// "Применить" (or Enter) hands the substance to the opener (chosen) once it has checked that it
+// applies at the state's design temperature, and closes; "Закрыть" (or Esc) closes and hands nothing.
+class Substances : public ChildWindow {
     Q_OBJECT
 
   public:
-    using AppliedHandler = std::function<void(const MainWindowTexts&)>;
-    Substances(QWidget* opener, CalculationState& state, const QLocale& locale, AppliedHandler applied);
+    // `state` gives the design temperature at which the substance's figures are shown and checked.
+    Substances(QWidget* opener, const CalculationState& state, const QLocale& locale);
+
+  signals:
+    void chosen(const Substance& substance);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,7 +47,8 @@ class Substances : public CalculatorWindow {
     std::vector<Substance> rows() const;
     void saveOwn(std::vector<Substance> own, const QString& selectName);
 
-    AppliedHandler applied_;
+    const CalculationState state_;
+    const QLocale locale_;
     std::vector<Substance> own_;
     std::vector<Substance> shown_;
 

@@ -1,11 +1,11 @@
 #include "calculator_formulas.h"
+#include "core_test.h"
 #include "numbers.h"
 #include "own_substances.h"
 #include "substance_checks.h"
 #include "substance_choice.h"
 #include "substance_search.h"
 #include "substance_table.h"
-#include "core_test.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "calculation_file.h"
-#include "numbers.h"
 #include "core_test.h"
+#include "numbers.h"
 
 #include <cmath>
 

@@ -1,3 +1,4 @@
+#include "core_test.h"
 #include "excess_pressure.h"
 #include "failing_disk.h"
 #include "gas_release_section.h"
@@ -6,7 +7,6 @@
 #include "report_sections.h"
 #include "spill_section.h"
 #include "ventilation.h"
-#include "core_test.h"
 #include "windows1251.h"
 
 #include <QDir>

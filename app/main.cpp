@@ -38,13 +38,30 @@ void printStartTexts(const Glav& glav)
     std::fflush(stdout);
 }
 
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("overpressure"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(OVERPRESSURE_VERSION));
+}
+
+// --help, --version and a wrong option print and end the program before the windowing system is
+// touched, so that they work without a display (over ssh, in a build script).
+void answerWithoutDisplay(int argc, char* argv[])
+{
+    QCoreApplication plain(argc, argv);
+    nameApplication();
+    QCommandLineParser commandLine;
+    describeCommandLine(commandLine);
+    commandLine.process(plain);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    answerWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("overpressure"));
-    QApplication::setApplicationVersion(QStringLiteral(OVERPRESSURE_VERSION));
+    nameApplication();
     Glav::prepareApplication();
     QCommandLineParser commandLine;
     describeCommandLine(commandLine);

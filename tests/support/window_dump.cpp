@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QToolBar>
 #include <QWidget>
@@ -55,6 +57,50 @@ QString rectText(const QRect& r)
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
+// Where the program put a control. Only what it sets from its twips layouts is dumped: a control
+// that a layout, a main window or a tool bar places, and the menu and tool bars themselves, take
+// their places and sizes from the installed fonts' metrics, which differ between machines, so a
+// dump holding them would fail wherever other fonts are installed. Such a control shows "laid out"
+// and, when the program fixes its size, that size. In a window the user can resize, the size of a
+// control follows the window's outer size (its tool bar included): only its position is dumped.
+bool inLayout(const QLayout* layout, const QWidget& widget)
+{
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == &widget || inLayout(item->layout(), widget))
+            return true;
+    }
+    return false;
+}
+
+QString placement(const QWidget& widget)
+{
+    const QWidget* parent = widget.parentWidget();
+    const bool laidOut = (parent && inLayout(parent->layout(), widget))
+                         || qobject_cast<const QMainWindow*>(parent)
+                         || qobject_cast<const QToolBar*>(&widget);
+    if (laidOut)
+        return widget.minimumSize() == widget.maximumSize()
+                   ? QStringLiteral("laid out %1x%2").arg(widget.width()).arg(widget.height())
+                   : QStringLiteral("laid out");
+    const QWidget* window = widget.window();
+    if (window->minimumSize() != window->maximumSize())
+        return QStringLiteral("%1,%2 sized with the window").arg(widget.x()).arg(widget.y());
+    return rectText(widget.geometry());
+}
+
+// The window's size as the program sets it: a main window's client area (its menu bar takes a
+// font's height), a fixed window's size; a window the user can resize shows "resizable".
+QString programSize(const QWidget& window)
+{
+    const auto* main = qobject_cast<const QMainWindow*>(&window);
+    if (main && main->centralWidget())
+        return rectText(QRect(QPoint(), main->centralWidget()->size()));
+    if (window.minimumSize() == window.maximumSize())
+        return rectText(QRect(QPoint(), window.size()));
+    return QStringLiteral("resizable");
+}
+
 QStringList actionLines(const QWidget& holder)
 {
     const auto* menu = qobject_cast<const QMenu*>(&holder);
@@ -74,7 +120,7 @@ QString dumpWindow(const QWidget& window)
 {
     const QStringList tabs = tabOrder(window);
     QStringList lines{window.objectName() + QStringLiteral(" | ") + window.windowTitle()
-                      + QStringLiteral(" | ") + rectText(QRect(QPoint(), window.size()))};
+                      + QStringLiteral(" | ") + programSize(window)};
     QStringList holders;
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         // Qt's own parts of a control (scroll areas, extension buttons) are named "qt_…".
@@ -87,7 +133,7 @@ QString dumpWindow(const QWidget& window)
         const int tab = int(tabs.indexOf(widget->objectName()));
         lines << (QStringList{widget->objectName(), QString::fromLatin1(widget->metaObject()->className()),
                               widget->parentWidget() ? widget->parentWidget()->objectName() : QString(),
-                              rectText(widget->geometry())}
+                              placement(*widget)}
                   + shown(*widget) + QStringList{tab < 0 ? QString() : QStringLiteral("tab %1").arg(tab)})
                      .join(QStringLiteral(" | "));
     }

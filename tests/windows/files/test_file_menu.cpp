@@ -154,7 +154,6 @@ TEST_F(FileMenu, TheFileCarriesTheSubstanceAndTheGasReleaseAndOlderFilesKeepThei
     use(glav, "open", pathOf(u"old.pzr"_s));
     EXPECT_EQ(glav.state().substance, shipped.name);
     qunsetenv("XDG_DATA_HOME");
-    dialogs.seen.clear();
 }
 
 } // namespace

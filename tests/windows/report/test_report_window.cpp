@@ -33,6 +33,17 @@ TEST(ResultOut, LooksAsDesigned)
     Result_Out window;
     window.show();
     expectWindowDump(window, QStringLiteral(EXPECTED "/report/expected/Result_Out.txt"));
+    EXPECT_EQ(child<QWidget>(&window, u"client"_s)->size(), QSize(892, 599)) << "13380 x 8985 twips";
+    EXPECT_FALSE(child<QAction>(&window, u"pdf"_s)->isEnabled()) << "no report to copy yet";
+}
+
+// The viewer follows the window's outer size less 150 x 400 twips; a width that would be negative
+// ends the resize with neither changed.
+TEST(ResultOut, ViewerFollowsTheOuterSize)
+{
+    const QSize design(9615, 7935);
+    EXPECT_EQ(browserSizeAfterResize(design, QSize(15000, 10000)), QSize(14850, 9600));
+    EXPECT_EQ(browserSizeAfterResize(design, QSize(100, 10000)), design);
 }
 
 // Two running copies of the program publish into one folder in turn; each shows what it wrote.

@@ -15,12 +15,13 @@ namespace {
 // spilt onto the floor of a room of 12 x 6 m (72 m2).
 const double acetonePressure = std::pow(10, 6.37551 - 1281.721 / (237.088 + 20));
 
-SpillInput acetone(double volume, double share = 100, std::optional<double> tray = {}, double airSpeed = 0)
+SpillInput acetone(double volume, double share = 100, std::optional<double> tray = {}, double airSpeed = 0,
+                   double floor = 72)
 {
     return {.apparatusVolume = volume,
             .liquidDensity = 790,
             .solventShare = share,
-            .floorArea = 72,
+            .floorArea = floor,
             .trayArea = tray,
             .airSpeed = airSpeed,
             .vapourPressure = acetonePressure,
@@ -65,17 +66,11 @@ struct Case {
     double area, fullTime, time, mass, pressure;
 };
 
-SpillInput onFloor(SpillInput in, double floor)
-{
-    in.floorArea = floor;
-    return in;
-}
-
 // clang-format off
 const Case cases[] = {
     {"TenLitresEvaporateForAnHour", acetone(0.01), SpillAreaRule::PerLitre, 10, 4223.16, 3600, 6.73429, 19.6956},
     {"ADraughtEvaporatesTheWholeLiquid", acetone(0.01, 100, {}, 0.1), SpillAreaRule::PerLitre, 10, 1759.65, 1759.65, 7.9, 23.1049},
-    {"TheFloorLimitsTheArea", onFloor(acetone(0.1), 40), SpillAreaRule::Floor, 40, 10557.9, 3600, 26.9372, 78.7823},
+    {"TheFloorLimitsTheArea", acetone(0.1, 100, {}, 0, 40), SpillAreaRule::Floor, 40, 10557.9, 3600, 26.9372, 78.7823},
     {"ASolutionSpreadsHalfAsWide", acetone(0.02, 60), SpillAreaRule::PerLitre, 10, 5067.80, 3600, 6.73429, 19.6956},
     {"ATrayHoldsTheSpill", acetone(0.01, 100, 5), SpillAreaRule::Tray, 5, 8446.33, 3600, 3.36714, 9.84779},
     {"PipelinesFillTheFloor", withPipes(), SpillAreaRule::Floor, 72, 19921.3, 3600, 48.4869, 141.808},
@@ -168,11 +163,7 @@ TEST(SpillFile, KeepsEverySourceFigureToTheLastDigit)
     SpillInput in = withPipes();
     in.trayArea = 7.1;
     in.pipelines.append({0.1 + 0.2, 1e-7});
-    const auto entries = spillFileEntries(in);
-    EXPECT_TRUE(std::all_of(entries.begin(), entries.end(), [](const auto& e) {
-        return e.first.startsWith(u"spill."_s) && !e.second.contains(u',');
-    }));
-    const std::optional<SpillInput> back = spillFromFileEntries(entries);
+    const std::optional<SpillInput> back = spillFromFileEntries(spillFileEntries(in));
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(calculateSpill(*back).vapourMass, calculateSpill(in).vapourMass);
     EXPECT_EQ(back->trayArea, 7.1);
@@ -193,8 +184,7 @@ TEST(SpillFile, RefusesADamagedSpill)
         return copy;
     };
     for (const auto& damaged :
-         {changed(u"spill.floorArea"_s, u"72,5"_s), changed(u"spill.pipelines"_s, u"2"_s),
-          changed(u"spill.pipelines"_s, u"0.5"_s), changed(u"spill.molarMass"_s, u"inf"_s), entries.mid(1),
+         {changed(u"spill.floorArea"_s, u"72,5"_s), changed(u"spill.pipelines"_s, u"2"_s), entries.mid(1),
           entries + decltype(entries){{u"spill.colour"_s, u"1"_s}}})
         EXPECT_THROW(spillFromFileEntries(damaged), UserError);
 }

@@ -60,26 +60,16 @@ QString ventilatedRoomReport()
 // changes an hour along 12 m leaves it evaporating for the whole hour, so K = 8 * 3600 / 3600 + 1.
 QString spillRoomReport()
 {
-    SpillInput in{.apparatusVolume = 0.01,
-                  .flowRate = 0.0001,
-                  .shutOffTime = 120,
-                  .pipelines = {{50, 1}},
-                  .liquidDensity = 790,
-                  .solventShare = 100,
-                  .floorArea = 72,
-                  .trayArea = 5,
-                  .airSpeed = 0.1,
-                  .vapourPressure = 24.5457,
-                  .molarMass = 58.08,
-                  .airTemperature = 20};
+    // clang-format off
+    const SpillInput in{.apparatusVolume = 0.01, .flowRate = 0.0001, .shutOffTime = 120, .pipelines = {{50, 1}},
+                        .liquidDensity = 790, .solventShare = 100, .floorArea = 72, .trayArea = 5, .airSpeed = 0.1,
+                        .vapourPressure = 24.5457, .molarMass = 58.08, .airTemperature = 20};
+    // clang-format on
     const SpillResult spill = calculateSpill(in);
-    CalculationState state = calculatedRoom({.M = 58.08,
-                                             .Fi = spill.spillArea,
-                                             .Pn = 24.5457,
-                                             .Em = spill.vapourMass,
-                                             .tr = spill.evaporationTime,
-                                             .T1 = 20},
-                                            u"230,4"_s);
+    // clang-format off
+    CalculationState state = calculatedRoom({.M = 58.08, .Fi = spill.spillArea, .Pn = 24.5457, .Em = spill.vapourMass,
+                                             .tr = spill.evaporationTime, .T1 = 20}, u"230,4"_s);
+    // clang-format on
     const QString room = roomSection(state, comma, {{}, spillSubsection(spill, comma)});
     const std::optional<SpillVentilation> v = calculateVentilation(state, {u"8"_s, u"12"_s}, comma, &spill);
     return room + ventilationSection(state, comma, &*v);

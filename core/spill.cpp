@@ -51,6 +51,8 @@ void checkInput(const SpillInput& in)
         positive(value);
     if (in.trayArea)
         nonNegative(*in.trayArea);
+    if (in.solventShare > 100)
+        throw UserError(); // more solvent than liquid
     checked(in.airTemperature);
 }
 

@@ -53,8 +53,9 @@ constexpr double longestEvaporation = 3600;
 // Mixtures and solutions with at most this share of solvent, % by mass, spread half as wide.
 constexpr double thickMixtureShare = 70;
 
-// The spill and its vapour. Throws UserError for a negative input, a zero density, floor area or
-// molar mass, or a result that is not finite.
+// The spill and its vapour. Throws UserError for a negative input, a share of solvent above 100 %, a
+// zero density, floor area or molar mass, or a result that is not finite (nothing spilt, no vapour
+// pressure).
 SpillResult calculateSpill(const SpillInput& input);
 
 // The texts of the window's fields; an empty tray field means there is no tray.

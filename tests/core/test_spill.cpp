@@ -115,6 +115,7 @@ TEST(Spill, RefusesNegativeZeroAndEndlessInputs)
         {"negative air speed", [](SpillInput& in) { in.airSpeed = -0.1; }},
         {"no vapour pressure", [](SpillInput& in) { in.vapourPressure = 0; }},
         {"nothing spilt", [](SpillInput& in) { in.apparatusVolume = 0; }},
+        {"more solvent than liquid", [](SpillInput& in) { in.solventShare = 100.5; }},
         {"endless volume", [](SpillInput& in) { in.flowRate = in.shutOffTime = 1e308; }},
     };
     for (const auto& [name, change] : refused) {

@@ -4,6 +4,7 @@
 #include "evaporation_coefficient.h"
 #include "numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,9 +21,21 @@ float toSingle(double value)
     return static_cast<float>(value);
 }
 
+// The spill evaporates at the rate the ventilation's air gives, until it is gone or for an hour.
+SpillVentilation spillUnderVentilation(const SpillResult& spill, float rate, double airChangesPerHour)
+{
+    SpillVentilation v;
+    v.fullEvaporationTime = checkedDivide(spill.liquidMass, checked(double(rate) * spill.spillArea));
+    v.evaporationTime = std::min(v.fullEvaporationTime, longestEvaporation);
+    v.airChangesPerSecond = checkedDivide(airChangesPerHour, secondsPerHour);
+    v.divisor = checked(checkedDivide(checked(airChangesPerHour * v.evaporationTime), secondsPerHour) + 1);
+    return v;
+}
+
 } // namespace
 
-void calculateVentilation(CalculationState& state, const VentilationFields& fields, const QLocale& locale)
+std::optional<SpillVentilation> calculateVentilation(CalculationState& state, const VentilationFields& fields,
+                                                     const QLocale& locale, const SpillResult* spill)
 {
     state.n = parseNumber(fields.airChangeRate, locale);
     state.L = parseNumber(fields.roomLength, locale);
@@ -35,9 +48,16 @@ void calculateVentilation(CalculationState& state, const VentilationFields& fiel
     const double millionth = checkedPower(10, -6);
     state.W = toSingle(checked(checked(checked(millionth * state.nu) * checkedSqrt(state.M)) * state.Pn));
 
-    // What evaporates in one hour from the spill, of which the ventilation removes all but 1/(n + 1).
-    state.Mass = checked(checked(double(state.W) * secondsPerHour) * state.Fi);
-    state.Mass = checkedDivide(state.Mass, checked(state.n + 1));
+    std::optional<SpillVentilation> spillTime;
+    if (spill) {
+        spillTime = spillUnderVentilation(*spill, state.W, state.n);
+        state.Mass = checked(checked(double(state.W) * spill->spillArea) * spillTime->evaporationTime);
+        state.Mass = checkedDivide(state.Mass, spillTime->divisor);
+    } else {
+        // What evaporates in one hour from the spill, of which the ventilation removes all but 1/(n + 1).
+        state.Mass = checked(checked(double(state.W) * secondsPerHour) * state.Fi);
+        state.Mass = checkedDivide(state.Mass, checked(state.n + 1));
+    }
 
     const double massPerVolume = checkedDivide(checked(state.Mass * state.Z), checked(state.pgp * state.Vsv));
     const double pressureRise = checked(state.Pmax - state.po);
@@ -45,4 +65,5 @@ void calculateVentilation(CalculationState& state, const VentilationFields& fiel
     state.EP = checked(checked(massPerVolume * pressureRise) * perConcentration);
 
     state.Vvent = checked(state.Vsv * state.n);
+    return spillTime;
 }

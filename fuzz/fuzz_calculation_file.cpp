@@ -5,6 +5,8 @@
 
 #include "calculation_file.h"
 #include "numbers.h"
+#include "spill.h"
+#include "spill_file.h"
 
 #include <QByteArray>
 #include <QList>
@@ -97,6 +99,28 @@ void checkRoundTrip(const CalculationFileContents& contents)
     require(writeCalculationFile(again, QLocale::c(), read.extension) == written, "round trip");
 }
 
+// A spill the extension describes is refused only with the program's error, computes or fails only
+// with it, and is written back to the same entries.
+void checkSpill(const CalculationFileExtension& extension)
+{
+    std::optional<SpillInput> spill;
+    try {
+        spill = spillFromFileEntries(extension);
+    } catch (const UserError&) {
+        return;
+    }
+    if (!spill)
+        return;
+    const std::optional<SpillInput> again = spillFromFileEntries(spillFileEntries(*spill));
+    require(again && spillFileEntries(*again) == spillFileEntries(*spill), "spill round trip");
+    try {
+        const SpillResult result = calculateSpill(*spill);
+        require(std::isfinite(result.vapourMass) && result.vapourMass <= result.liquidMass * (1 + 1e-9),
+                "spill mass");
+    } catch (const UserError&) {
+    }
+}
+
 } // namespace
 
 // The C library in a Russian locale (decimal comma), as on a user's desktop: the reader and writer
@@ -118,5 +142,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     checkWhole(bytes, contents);
     checkRoundTrip(contents);
+    checkSpill(contents.extension);
     return 0;
 }

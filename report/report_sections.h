@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation_state.h"
+#include "ventilation.h"
 
 #include <QLocale>
 #include <QString>
@@ -17,7 +18,7 @@ constexpr double categoryPressureLimit = 5.0;
 // nothing, so a calculation without them gets its report exactly as before.
 struct SectionAdditions {
     QString afterTitle;        // the substance chosen from the substance table and its source
-    QString afterSubsection13; // the derivation of the mass of a gas release
+    QString afterSubsection13; // the derivation of the mass of a gas release or of a liquid spill
 };
 
 // Section 1 for a room: subsections 1.1 to 1.5 and the conclusion on category A.
@@ -30,6 +31,8 @@ QString roomSection(const CalculationState& state, const QLocale& locale,
 QString outdoorSection(const CalculationState& state, const QLocale& locale,
                        const SectionAdditions& additions = {});
 
-// Subsection 1.6, the re-assessment for category В1 with emergency ventilation.
+// Subsection 1.6, the re-assessment for category В1 with emergency ventilation; with `spill`, the
+// time of a spill's evaporation and the divisor K = A * T + 1 the calculation used.
 // The caller appends it to the report.
-QString ventilationSection(const CalculationState& state, const QLocale& locale);
+QString ventilationSection(const CalculationState& state, const QLocale& locale,
+                           const SpillVentilation* spill = nullptr);

@@ -1,9 +1,30 @@
 #include "numbers.h"
 #include "report_sections.h"
 
+namespace {
+
+// A spill evaporates under the ventilation's air until it is gone, at most an hour, and the
+// ventilation divides its vapour by K = A * T + 1.
+QString spillTimeLines(const SpillVentilation& v, const QLocale& locale)
+{
+    const auto number = [&locale](double value) { return formatNumber(value, locale); };
+    QString out;
+    out += QStringLiteral("<p>Продолжительность испарения разлившейся жидкости T равна времени ее полного "
+                          "испарения Tполн = mж / (W * Fи) = ")
+           % number(v.fullEvaporationTime) % QStringLiteral("с, но не более 3600 с; T = ")
+           % number(v.evaporationTime) % QStringLiteral("с;");
+    out += QStringLiteral("<p><center>m = W * Fи * T / K, кг; K = A * T + 1</center>");
+    out += QStringLiteral("<p>где A = n / 3600 - кратность воздухообмена аварийной вентиляции, равная ")
+           % number(v.airChangesPerSecond) % QStringLiteral(" 1/с; K = ") % number(v.divisor)
+           % QStringLiteral(";");
+    return out;
+}
+
+} // namespace
+
 // U and W are single precision and print with 7 significant digits; the coefficient after "n=" is
 // nu, found from the air velocity, while n is the air-exchange rate.
-QString ventilationSection(const CalculationState& s, const QLocale& locale)
+QString ventilationSection(const CalculationState& s, const QLocale& locale, const SpillVentilation* spill)
 {
     const auto number = [&locale](auto value) { return formatNumber(value, locale); };
     QString out;
@@ -24,7 +45,10 @@ QString ventilationSection(const CalculationState& s, const QLocale& locale)
     out += QStringLiteral("<p>W =") % number(s.W) % QStringLiteral("кг/(с*м<sup>2</sup>);");
     out += QStringLiteral("<p>Определяем массу оставшихся паров при работающей аварийной вентиляции и "
                           "заданной кратности воздухообмена:");
-    out += QStringLiteral("<p><center>m = W * Fи * 3600 /(n + 1), кг</center>");
+    if (spill)
+        out += spillTimeLines(*spill, locale);
+    else
+        out += QStringLiteral("<p><center>m = W * Fи * 3600 /(n + 1), кг</center>");
     out += QStringLiteral("<p>После подстановки имеющихся значений имеем:");
     out += QStringLiteral("<p>m = ") % number(s.Mass) % QStringLiteral(", кг");
 

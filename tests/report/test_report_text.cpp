@@ -5,6 +5,7 @@
 #include "numbers.h"
 #include "report_document.h"
 #include "report_sections.h"
+#include "spill_section.h"
 #include "ventilation.h"
 #include "windows1251.h"
 
@@ -54,6 +55,26 @@ QString ventilatedRoomReport()
     return room + ventilationSection(state, comma);
 }
 
+// Ten litres of acetone, with what 0,0001 m3/s for 120 s and a pipeline of 50 mm x 1 m add, in a draught
+// of 0,1 m/s at 20 °C, held by a tray of 5 m2: the report derives the vapour, and the ventilation of 8
+// changes an hour along 12 m leaves it evaporating for the whole hour, so K = 8 * 3600 / 3600 + 1.
+QString spillRoomReport()
+{
+    // clang-format off
+    const SpillInput in{.apparatusVolume = 0.01, .flowRate = 0.0001, .shutOffTime = 120, .pipelines = {{50, 1}},
+                        .liquidDensity = 790, .solventShare = 100, .floorArea = 72, .trayArea = 5, .airSpeed = 0.1,
+                        .vapourPressure = 24.5457, .molarMass = 58.08, .airTemperature = 20};
+    // clang-format on
+    const SpillResult spill = calculateSpill(in);
+    // clang-format off
+    CalculationState state = calculatedRoom({.M = 58.08, .Fi = spill.spillArea, .Pn = 24.5457, .Em = spill.vapourMass,
+                                             .tr = spill.evaporationTime, .T1 = 20}, u"230,4"_s);
+    // clang-format on
+    const QString room = roomSection(state, comma, {{}, spillSubsection(spill, comma)});
+    const std::optional<SpillVentilation> v = calculateVentilation(state, {u"8"_s, u"12"_s}, comma, &spill);
+    return room + ventilationSection(state, comma, &*v);
+}
+
 TEST(ReportSections, EachReportIsItsExpectedDocument)
 {
     const CalculationState room = calculatedRoom(acetoneCalculators);
@@ -66,7 +87,8 @@ TEST(ReportSections, EachReportIsItsExpectedDocument)
         {"outdoor_comma.htm", outdoorSection(calculatedOutdoor(u"10"_s), comma)},
         {"outdoor_below_limit_comma.htm", outdoorSection(calculatedOutdoor(u"3"_s), comma)},
         {"room_ventilation_comma.htm", ventilatedRoomReport()},
-        {"room_gas_release_comma.htm", roomSection(room, comma, {{}, gasReleaseSubsection(propane, comma)})}};
+        {"room_gas_release_comma.htm", roomSection(room, comma, {{}, gasReleaseSubsection(propane, comma)})},
+        {"room_spill_comma.htm", spillRoomReport()}};
     for (const auto& [name, report] : reports)
         EXPECT_EQ(reportDocument(report), expectedReport(name)) << name;
 }

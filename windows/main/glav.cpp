@@ -16,6 +16,9 @@
 #include "report_browser.h"
 #include "report_document.h"
 #include "report_sections.h"
+#include "spill_file.h"
+#include "spill_section.h"
+#include "spill_window.h"
 #include "steh.h"
 #include "substance_choice.h"
 #include "substance_file.h"
@@ -257,6 +260,8 @@ void Glav::buildMenu()
     substancesAction->setObjectName(QStringLiteral("substances"));
     gasMassAction = serviceMenu->addAction(QStringLiteral("Масса горючего газа…"));
     gasMassAction->setObjectName(QStringLiteral("gasmass"));
+    spillAction = serviceMenu->addAction(QStringLiteral("Испарение при разливе жидкости…"));
+    spillAction->setObjectName(QStringLiteral("spill"));
     fireLoadAction = serviceMenu->addAction(QStringLiteral("Категория В1–В4 по пожарной нагрузке…"));
     fireLoadAction->setObjectName(QStringLiteral("fireload"));
     buildingAction = serviceMenu->addAction(QStringLiteral("Категория здания…"));
@@ -302,6 +307,7 @@ void Glav::connectHandlers()
     connect(quitAction, &QAction::triggered, this, &Glav::quit_Click);
     connect(gasMassAction, &QAction::triggered, this, &Glav::gasmass_Click);
     connect(substancesAction, &QAction::triggered, this, &Glav::substances_Click);
+    connect(spillAction, &QAction::triggered, this, &Glav::spill_Click);
     connect(fireLoadAction, &QAction::triggered, this, &Glav::fireload_Click);
     connect(buildingAction, &QAction::triggered, this, &Glav::building_Click);
 }
@@ -323,7 +329,7 @@ void Glav::result1()
 }
 void Glav::result2()
 {
-    state_.out += ventilationSection(state_, locale_);
+    state_.out += ventilationSection(state_, locale_, spillVentilation_ ? &*spillVentilation_ : nullptr);
 }
 void Glav::result3()
 {
@@ -418,7 +424,37 @@ SectionAdditions Glav::reportAdditions() const
     // The derivation belongs to the report only while the mass field holds the mass the gas window wrote.
     if (gasRelease_ && massField->text() == formatNumber(gasRelease_->mass, locale_))
         additions.afterSubsection13 = gasReleaseSubsection(*gasRelease_, locale_);
+    if (const SpillResult* held = spillHeld())
+        additions.afterSubsection13 = spillSubsection(*held, locale_);
     return additions;
+}
+
+const SpillResult* Glav::spillHeld() const
+{
+    return spill_ && massField->text() == formatNumber(spill_->vapourMass, locale_) ? &*spill_ : nullptr;
+}
+
+// The spill window starts from what the calculation knows of the liquid: its vapour pressure, molar
+// mass, design temperature and, when the substance table gives it, its density.
+void Glav::spill_Click()
+{
+    SpillStart start{state_.Pn, state_.M, state_.T1, std::nullopt};
+    const std::vector<Substance> candidates = substanceCandidates();
+    if (const Substance* chosen = chosenSubstance(state_, candidates))
+        start.liquidDensity = chosen->liquidDensity;
+    openChild<Spill>(
+        spillWindow_, this, massField,
+        [this](Spill* window) { connect(window, &Spill::applied, this, &Glav::applySpill); }, start, locale_);
+}
+
+// The liquid-vapour window opened afterwards shows the spill's area, time and mass.
+void Glav::applySpill(const SpillResult& result)
+{
+    spill_ = result;
+    state_.Fi = result.spillArea;
+    state_.tr = result.evaporationTime;
+    state_.Em = result.vapourMass;
+    showFieldText(massField, formatNumber(result.vapourMass, locale_));
 }
 
 void Glav::gasmass_Click()
@@ -493,7 +529,8 @@ void Glav::openBuildingFile(const QString& path)
 void Glav::Command6_Click()
 {
     try {
-        calculateVentilation(state_, {airChangesField->text(), roomLengthField->text()}, locale_);
+        spillVentilation_ = calculateVentilation(state_, {airChangesField->text(), roomLengthField->text()},
+                                                 locale_, spillHeld());
         ventilatedPressureField->setText(formatNumber(state_.EP, locale_) + QStringLiteral("кПа"));
         ventilationCapacityField->setText(formatNumber(state_.Vvent, locale_) + QStringLiteral("м3/час"));
     } catch (const UserError& error) {
@@ -538,6 +575,9 @@ bool Glav::openCalculation(const QString& path)
 {
     const FileStep opened = openCalculationFile(this, path, [&](const CalculationFileContents& contents) {
         std::optional<GasRelease> gasRelease = gasReleaseFromFileEntries(contents.extension);
+        std::optional<SpillResult> spill;
+        if (const std::optional<SpillInput> input = spillFromFileEntries(contents.extension))
+            spill = calculateSpill(*input);
         CalculationState state = state_;
         applyCalculationFile(contents, state);
         std::optional<Substance> substance = substanceFromFileEntries(contents.extension, state);
@@ -545,6 +585,8 @@ bool Glav::openCalculation(const QString& path)
         state_ = state;
         openedSubstance_ = std::move(substance);
         gasRelease_ = std::move(gasRelease);
+        spill_ = std::move(spill);
+        spillVentilation_.reset();
     });
     if (opened.outcome != FileStep::Done)
         return false;
@@ -553,7 +595,8 @@ bool Glav::openCalculation(const QString& path)
     return true;
 }
 
-// What the numbers do not hold: the substance the state still holds and the last gas release.
+// What the numbers do not hold: the substance the state still holds, the last gas release and the
+// spill whose mass the calculation uses.
 CalculationFileExtension Glav::fileExtension() const
 {
     CalculationFileExtension extension;
@@ -562,6 +605,8 @@ CalculationFileExtension Glav::fileExtension() const
         extension += substanceFileEntries(*chosen);
     if (gasRelease_)
         extension += gasReleaseFileEntries(*gasRelease_);
+    if (const SpillResult* spill = spillHeld())
+        extension += spillFileEntries(spill->input);
     return extension;
 }
 

@@ -5,7 +5,9 @@
 #include "gas_release.h"
 #include "report_publisher.h"
 #include "report_sections.h"
+#include "spill.h"
 #include "substance.h"
+#include "ventilation.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -19,6 +21,7 @@ class FireLoad;
 class Massgas;
 class Massjid;
 class Plotn;
+class Spill;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -83,6 +86,8 @@ class Glav : public QMainWindow {
     void addFireLoadSection(const QString& section);
     void building_Click();
     void replaceReport(const QString& report);
+    void spill_Click();
+    void applySpill(const SpillResult& spill);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -100,6 +105,8 @@ class Glav : public QMainWindow {
     void connectCalculator(CalculatorWindow* calculator, QLineEdit* field);
     // What the substance table and the gas-mass window add to the room and outdoor reports.
     SectionAdditions reportAdditions() const;
+    // The spill whose mass the mass field shows, or null.
+    const SpillResult* spillHeld() const;
     std::vector<Substance> substanceCandidates() const;
     // What the calculation file carries beyond its numbers.
     CalculationFileExtension fileExtension() const;
@@ -111,6 +118,10 @@ class Glav : public QMainWindow {
     bool reportFontsWarmedUp_ = false;
     // The gas release whose mass the gas-mass window last wrote into massField, or the opened file gave.
     std::optional<GasRelease> gasRelease_;
+    // The spill whose mass the spill window last wrote into massField, and what the last ventilation
+    // calculation made of it (empty when that calculation had no spill).
+    std::optional<SpillResult> spill_;
+    std::optional<SpillVentilation> spillVentilation_;
     // The substance the opened calculation file described, as that file gave it.
     std::optional<Substance> openedSubstance_;
     // The windows it opens, while they are open: each at most once.
@@ -123,6 +134,7 @@ class Glav : public QMainWindow {
     // The fire-load section last added to the report, which a newer one replaces.
     QString fireLoadSection_;
     QPointer<Building> building_;
+    QPointer<Spill> spillWindow_;
 
     QLineEdit* massField = nullptr;                // mass, kg
     QLineEdit* participationField = nullptr;       // Z
@@ -159,4 +171,5 @@ class Glav : public QMainWindow {
     QAction* substancesAction = nullptr;
     QAction* fireLoadAction = nullptr;
     QAction* buildingAction = nullptr;
+    QAction* spillAction = nullptr;
 };

@@ -5,8 +5,10 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -108,6 +110,23 @@ TEST(SpillWindow, AppliesNothingWithoutAResult)
     EXPECT_TRUE(glav.isEnabled());
     EXPECT_EQ((std::vector{textOf(&glav, "Text1"), formatNumber(glav.state().Fi, commaLocale())}),
               (std::vector{QString(), u"0"_s}));
+}
+
+// A liquid taken from the substance table brings its density at 20 °C into the spill window.
+TEST(SpillWindow, StartsFromTheDensityOfTheTableLiquid)
+{
+    Glav glav(commaLocale());
+    glav.show();
+    child<QAction>(&glav, u"substances"_s)->trigger();
+    auto* search = child<QLineEdit>(topLevel(u"Substances"_s), u"search"_s);
+    search->setText(u"Ацетон"_s);
+    QTest::keyClick(search, Qt::Key_Return);
+    flushDeletes();
+    child<QAction>(&glav, u"spill"_s)->trigger();
+    EXPECT_EQ(textOf(topLevel(u"Spill"_s), "liquidDensity"), u"791"_s);
+    EXPECT_EQ(textOf(topLevel(u"Spill"_s), "molarMass"), u"58,08"_s);
+    topLevel(u"Spill"_s)->close();
+    flushDeletes();
 }
 
 } // namespace

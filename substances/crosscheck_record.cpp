@@ -11,7 +11,8 @@ namespace {
 
 const QLocale russian(QLocale::Russian, QLocale::Russia);
 const QStringList checkedValues{QStringLiteral("M"),  QStringLiteral("tкип"), QStringLiteral("tвсп"),
-                                QStringLiteral("Pн"), QStringLiteral("НКПР"), QStringLiteral("Qсг")};
+                                QStringLiteral("Pн"), QStringLiteral("НКПР"), QStringLiteral("Qсг"),
+                                QStringLiteral("ρж")};
 
 QString deviationText(const ValueCheck& c)
 {
@@ -108,8 +109,8 @@ QString crossCheckRecord(std::span<const Substance> rows, const ReferenceData& d
             .arg(noted)
             .arg(mixtures)
             .arg(unresolved);
-    text += QStringLiteral("| Row | Substance | CAS | M | tкип | tвсп | Pн | НКПР | Qсг | Verdict |\n"
-                           "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |\n");
+    text += QStringLiteral("| Row | Substance | CAS | M | tкип | tвсп | Pн | НКПР | Qсг | ρж | Verdict |\n"
+                           "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |\n");
     text += table.join(u'\n') + QStringLiteral("\n\n## Notes: disagreements and how they were resolved\n\n");
     text += notes.join(u'\n') + u'\n';
     return text;

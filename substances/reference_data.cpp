@@ -90,6 +90,31 @@ void addVapourPressure(ReferenceData& data, const Table& t, const QString& file)
     }
 }
 
+// VDI (PPDS): ρ = ρc + Aτ^0,35 + Bτ^(2/3) + Cτ + Dτ^(4/3), τ = 1 − T/Tc, kg/m3, up to Tc.
+// Perry (DIPPR 105): ρ = C1 / C2^(1 + (1 − T/C3)^C4), mol/m3 as the tables store it.
+void addDensity(ReferenceData& data, const Table& t, const QString& file)
+{
+    for (const QStringList& r : t.rows) {
+        auto n = [&](const char* column) { return t.number(r, column); };
+        DensitySet set;
+        if (file == u"density-vdi-ppds.csv")
+            set = {QStringLiteral("VDI"), 0, n("Tc"),
+                   [tc = n("Tc"), rc = n("rhoc"), a = n("A"), b = n("B"), c = n("C"), d = n("D")](double k,
+                                                                                                  double) {
+                       const double tau = 1.0 - k / tc;
+                       return rc + a * std::pow(tau, 0.35) + b * std::pow(tau, 2.0 / 3) + c * tau
+                              + d * std::pow(tau, 4.0 / 3);
+                   }};
+        else if (file == u"density-perry.csv")
+            set = {QStringLiteral("Perry"), n("Tmin"), n("Tmax"),
+                   [c1 = n("C1"), c2 = n("C2"), c3 = n("C3"), c4 = n("C4")](double k, double molarMass) {
+                       return c1 / std::pow(c2, 1.0 + std::pow(1.0 - k / c3, c4)) * molarMass / 1000;
+                   }};
+        if (set.density && std::isfinite(set.tMin) && std::isfinite(set.tMax))
+            data.liquidDensity[r[0]].push_back(std::move(set));
+    }
+}
+
 void addValues(QHash<QString, std::vector<ReferenceValue>>& into, const Table& t, const char* column,
                const QString& source)
 {
@@ -154,6 +179,8 @@ ReferenceData readReferenceData(const QHash<QString, QString>& files)
             addNamesAndNotes(data, name, text);
         else if (name.startsWith(u"vp-"))
             addVapourPressure(data, tableOf(text), name);
+        else if (name.startsWith(u"density-"))
+            addDensity(data, tableOf(text), name);
         else if (name == u"elements.csv")
             for (const Table t = tableOf(text); const QStringList& r : t.rows)
                 data.atomicWeights.insert(r[0], t.number(r, "atomic mass"));

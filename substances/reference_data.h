@@ -8,7 +8,7 @@
 #include <vector>
 
 // The independent reference the substance table is checked against: evaluated tables of
-// vapour pressure, boiling and flash points, flammability limits and enthalpies of formation
+// vapour pressure, liquid density, boiling and flash points, flammability limits and enthalpies of formation
 // (data/reference/, compiled in), the CAS number of each table row and the notes on
 // disagreements resolved on the safe side. Values are in SI units as the sources give them.
 
@@ -24,6 +24,16 @@ struct VapourPressureSet {
     double tMin = 0;
     double tMax = 0;
     std::function<double(double kelvin)> pressure;
+};
+
+// One published liquid density correlation (saturated liquid), valid from tMin to tMax (K);
+// density in kg/m3 at the temperature, given the compound's molar mass (kg/kmol) for the sets
+// that state a molar density.
+struct DensitySet {
+    QString source;
+    double tMin = 0;
+    double tMax = 0;
+    std::function<double(double kelvin, double molarMass)> density;
 };
 
 // A note on one value of a row: the column name as the table file's header gives it ("tвсп",
@@ -42,6 +52,7 @@ struct ReferenceData {
     QHash<QString, std::vector<ReferenceValue>> flashPoint;   // K
     QHash<QString, std::vector<ReferenceValue>> lowerLimit;   // mole fraction
     QHash<QString, std::vector<ReferenceValue>> formation;    // ΔfH° of the gas at 298,15 K, J/mol
+    QHash<QString, std::vector<DensitySet>> liquidDensity;
     QHash<QString, std::vector<SubstanceNote>> notesByName;
 };
 

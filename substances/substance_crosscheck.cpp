@@ -217,6 +217,44 @@ struct Checker {
         return mass;
     }
 
+    // The liquid density at 20 °C: the spilt mass is density × volume, so the higher density is
+    // the hazardous one. Measured to the median of the sets, or to the edge of their spread where
+    // they differ by more than 2 %.
+    void liquidDensity()
+    {
+        if (!s.liquidDensity || s.isGas())
+            return;
+        constexpr double twenty = 20 + kelvin;
+        std::vector<double> refs;
+        QStringList sources;
+        try {
+            const double mass = formulaMassOf(formulaAtoms(s.formula));
+            for (const DensitySet& set : data.liquidDensity.value(cas))
+                if (const double rho = set.density(twenty, mass);
+                    twenty >= set.tMin && twenty < set.tMax && std::isfinite(rho) && rho > 0) {
+                    refs.push_back(rho);
+                    if (!sources.contains(set.source))
+                        sources << set.source;
+                }
+        } catch (const UserError&) {
+            refs.clear();
+        }
+        if (refs.empty()) {
+            result.withoutReference << QStringLiteral("ρж");
+            return;
+        }
+        const double rho = *s.liquidDensity;
+        const auto [low, high] = std::ranges::minmax(refs);
+        double reference = median(refs);
+        if (high / low - 1 > 0.02)
+            reference = std::clamp(rho, low, high);
+        ValueCheck c = valueCheck(QStringLiteral("ρж"), QStringLiteral("Плотность"), rho, reference,
+                                  rho / reference - 1);
+        c.hazardous = c.deviation > 0;
+        c.sources = sources;
+        add(c, std::abs(c.deviation) <= 0.01, true);
+    }
+
     void vapourPressure()
     {
         if (!s.hasAntoine())
@@ -289,8 +327,8 @@ QString agreedText(const ValueCheck& c, const QLocale& locale)
                    ? QString(QStringLiteral("Pн при 20 °C (") + signedPercent(c.atTwenty, locale) + u')')
                    : QString(QStringLiteral("Pн при ") + formatNumber(c.temperature, locale)
                              + QStringLiteral(" °C (") + signedPercent(c.deviation, locale) + u')');
-    if (c.what == u"Qсг")
-        return QStringLiteral("Qсг (") + signedPercent(c.deviation, locale) + u')';
+    if (c.what == u"Qсг" || c.what == u"ρж")
+        return c.what + QStringLiteral(" (") + signedPercent(c.deviation, locale) + u')';
     return c.what;
 }
 
@@ -304,7 +342,8 @@ QString unresolvedText(const ValueCheck& c, const QLocale& locale)
     const QString what = c.what == u"Pн"
                              ? QString(QStringLiteral("Pн при ") + formatNumber(c.temperature, locale)
                                        + QStringLiteral(" °C, кПа"))
-                             : c.what;
+                         : c.what == u"ρж" ? QStringLiteral("ρж при 20 °C, кг/м³")
+                                           : c.what;
     return what + QStringLiteral(": в строке ") + shown(c.table) + QStringLiteral(", по независимым данным (")
            + c.sources.join(QStringLiteral(", ")) + QStringLiteral(") ") + shown(c.reference)
            + QStringLiteral(" — расхождение сверх допуска, проверьте значение");
@@ -387,6 +426,7 @@ SubstanceCrossCheck crossCheck(const Substance& s, const ReferenceData& data)
     checker.vapourPressure();
     checker.lowerLimit();
     checker.heatOfCombustion();
+    checker.liquidDensity();
     return result;
 }
 

@@ -15,16 +15,18 @@
 // 10 and 100 °C (where the sets spread by more than 10 %, measured to the nearer edge of the
 // spread); boiling point 3 °C of the median; flash point 3 °C of the nearest value (test methods
 // differ); lower flammability limit 30 % of the median; net heat of combustion 3 % of the value from
-// the median enthalpy of formation of the gas.
+// the median enthalpy of formation of the gas; liquid density at 20 °C 1 % of the median (where the
+// sets spread by more than 2 %, of the nearer edge).
 //
 // A value beyond its tolerance passes only when a note on the row names the disagreement and the
 // row applies the more hazardous value: the lower flash point, the lower flammability limit, the
-// constants giving the higher vapour pressure. The heat of combustion must be the net value.
+// constants giving the higher vapour pressure, the higher liquid density. The heat of combustion must be the
+// net value.
 
 enum class CheckVerdict { Agrees, Noted, Unresolved };
 
 struct ValueCheck {
-    QString what;       // "M", "tкип", "tвсп", "Pн", "НКПР", "Qсг"
+    QString what;       // "M", "tкип", "tвсп", "Pн", "НКПР", "Qсг", "ρж"
     QString noteColumn; // the column a note on it names ("A" for the vapour pressure)
     double table = 0;   // the row's value (Pн: kPa at `temperature`)
     double reference = 0;

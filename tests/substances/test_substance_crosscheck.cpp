@@ -88,6 +88,28 @@ TEST(SubstanceCrossCheck, ADisagreementPassesOnlyNotedAndResolvedOnTheHazardousS
     EXPECT_EQ(crossCheck(heptane, data).verdict(), CheckVerdict::Unresolved) << "the net value, always";
 }
 
+// The spilt mass is density × volume: a density lowered past the reference never passes, one
+// raised past it passes only with a note.
+TEST(SubstanceCrossCheck, ALowerDensityNeverPassesAHigherOneOnlyNoted)
+{
+    ReferenceData data = referenceData();
+    Substance toluene = shipped(u"Толуол"_s);
+    const auto density = [&](double value) {
+        toluene.liquidDensity = value;
+        for (const ValueCheck& v : crossCheck(toluene, data).values)
+            if (v.what == u"ρж")
+                return verdictName(v.verdict);
+        return u"not checked"_s;
+    };
+    EXPECT_EQ(density(867), u"agrees"_s);
+    EXPECT_EQ(density(850), u"UNRESOLVED"_s);
+    EXPECT_EQ(density(885), u"UNRESOLVED"_s) << "higher, but without a note";
+    data.notesByName[toluene.name].push_back({u"Плотность"_s, u"Плотность: принято 885 кг/м³ (в запас)"_s});
+    EXPECT_EQ(density(850), u"UNRESOLVED"_s) << "noted, but the lower value applied";
+    EXPECT_EQ(density(885), u"noted"_s);
+    EXPECT_EQ(density(876), u"agrees"_s) << "within 1 % of the median of VDI 867,3 and Perry 868,5";
+}
+
 struct Statement {
     const char* row;
     const char* says;
@@ -101,7 +123,8 @@ TEST(SubstanceCrossCheck, StatementNamesSourcesValuesAndResolvedDisagreements)
         {"Бензол",
          "Сверено с независимыми данными (ИЮПАК, Yaws, CRC, NIST, IEC 60079-20-1, NFPA 497, DIPPR, Poling, "
          "Landolt-Börnstein, Perry, VDI, McGarry, ATcT, API TDB): M, tкип, tвсп, Pн при 20 °C (−0,3 %), "
-         "НКПР, Qсг (0 %)"},
+         "НКПР, Qсг (0 %), ρж (−0,1 %)"},
+        {"Диэтиленгликоль", "Без независимой сверки: ρж"},
         {"Амилацетат",
          "tвсп: по Пособию 43 °C, по IEC 60079-20-1 25 °C, NFPA 497 25 °C, DIPPR 37 °C — принято "
          "25 °C (в запас)"},

@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString caption = QStringLiteral("Материалы пожарной нагрузки");
@@ -61,6 +63,7 @@ void Materials::buildControls()
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->verticalHeader()->hide();
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 6);
     list->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     list->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(list, 1);
@@ -92,13 +95,17 @@ void Materials::showRows(const QString& selectName)
         const Material& m = shown_[row];
         const MaterialTexts texts = materialTexts(m, locale_);
         list->setItem(row, 0, cell(m.own ? m.name + QStringLiteral(" (свое)") : m.name));
-        for (int field = HeatField; field < NoteField; ++field)
+        for (int field = HeatField; field < NoteField; ++field) {
             list->setItem(row, field, cell(texts[field]));
+            list->item(row, field)->setToolTip(texts[field]); // a long source is cut short in its column
+        }
         list->item(row, 0)->setToolTip(m.note);
         if (m.own && m.name == selectName)
             selected = row;
     }
     list->resizeColumnsToContents();
+    for (int field : {HeatSourceField, FluxSourceField})
+        list->setColumnWidth(field, std::min(list->columnWidth(field), 240));
     list->setCurrentCell(shown_.empty() ? -1 : selected, 0);
     list_Change();
 }

@@ -169,3 +169,27 @@ const Material* findMaterial(const std::vector<Material>& rows, const QString& n
             return &row;
     return nullptr;
 }
+
+TableRows<Material> readMaterialRows(const QString& text)
+{
+    TableRows<Material> read;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype index = 1; index < lines.size(); ++index) {
+        const QString line = lines[index].endsWith(u'\r') ? lines[index].chopped(1) : lines[index];
+        if (line.trimmed().isEmpty())
+            continue;
+        const QStringList fields = line.split(fieldSeparator);
+        try {
+            if (fields.size() != columnCount)
+                throw UserError(QStringLiteral("неверное число полей"));
+            Material row = readRow(fields);
+            if (findMaterial(read.rows, row.name))
+                throw UserError(QStringLiteral("материал «") % row.name % QStringLiteral("» уже есть"));
+            read.rows.push_back(std::move(row));
+        } catch (const UserError& problem) {
+            read.problems << QStringLiteral("строка ") % QString::number(index + 1) % QStringLiteral(": ")
+                                 % problem.message();
+        }
+    }
+    return read;
+}

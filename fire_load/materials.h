@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared_table_file.h"
+
 #include <QString>
 
 #include <optional>
@@ -33,6 +35,8 @@ inline constexpr double highestPlausibleFlux = 60;
 // Every row read and checked: a name, Qн and its source; qкр and its source both or neither; values
 // within the plausible ranges; no name twice (case ignored). Throws UserError naming the line.
 std::vector<Material> readMaterialTable(const QString& text);
+// The same, keeping every row that reads; each other line is listed as a problem naming its line.
+TableRows<Material> readMaterialRows(const QString& text);
 QString writeMaterialTable(const std::vector<Material>& rows);
 
 const std::vector<Material>& shippedMaterials();

@@ -1,14 +1,11 @@
 #include "own_substances.h"
 
+#include "shared_table_file.h"
 #include "substance_checks.h"
 #include "substance_table.h"
 #include "whole_file.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -20,18 +17,10 @@ namespace {
 
 // A file larger than this is not a table of the user's substances and is not read.
 constexpr qint64 ownFileMaxSize = 16 * 1024 * 1024;
-// Another copy holds the lock only while it reads and writes the file.
-constexpr int lockWaitMilliseconds = 10000;
 
 QString named(const QString& path)
 {
     return QStringLiteral("Файл собственных веществ ") + fileNameShown(path);
-}
-
-bool present(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
 }
 
 // The file's identity and contents stamp: every write puts a new file (a new inode) in its place.
@@ -79,73 +68,18 @@ SubstanceRows readFile(const QString& path)
     return read;
 }
 
-void writeRows(const QString& path, const std::vector<Substance>& rows)
+// The shared-table description of the file at `path`; every write also refreshes the read cache.
+SharedTable<Substance> ownTable(const QString& path)
 {
-    try {
+    const auto read = [path] {
+        SubstanceRows rows = readFile(path);
+        return TableRows<Substance>{std::move(rows.rows), std::move(rows.problems)};
+    };
+    const auto write = [path](const std::vector<Substance>& rows) {
         writeFileWhole(path, writeSubstanceTable(rows).toUtf8());
-    } catch (const UserError& error) {
-        throw UserError(named(path) + QStringLiteral(" не записан: ") + error.message()
-                        + QStringLiteral(". Файл на диске не изменен."));
-    }
-    readCache() = ReadCache{path, stampOf(path), {rows, {}}};
-}
-
-QString freeAsideName(const QString& path)
-{
-    const QString stem = path + QStringLiteral(".поврежден-")
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString candidate = stem;
-    for (int number = 2; present(candidate); ++number)
-        candidate = stem + u'-' + QString::number(number);
-    return candidate;
-}
-
-// Held while the file is read and written, so that two copies never write over each other.
-class FileLock {
-  public:
-    explicit FileLock(const QString& path) : lock_(path + QStringLiteral(".lock"))
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        if (lock_.tryLock(lockWaitMilliseconds))
-            return;
-        throw UserError(named(path)
-                        + (lock_.error() == QLockFile::LockFailedError
-                               ? QStringLiteral(" занят другой копией программы; повторите позже.")
-                               : QStringLiteral(" не удается заблокировать: нет права записи в папку ")
-                                     + fileNameShown(QFileInfo(path).absolutePath()) + u'.'));
-    }
-
-  private:
-    QLockFile lock_;
-};
-
-// Under the lock. Damaged lines set the file aside and its sound rows take its place.
-OwnSubstances readLocked(const QString& path)
-{
-    if (!present(path))
-        return {};
-    SubstanceRows read;
-    try {
-        read = readFile(path);
-    } catch (const UserError& error) {
-        throw UserError(named(path) + QStringLiteral(" не прочитан: ") + error.message() + u'.');
-    }
-    if (read.problems.isEmpty())
-        return {std::move(read.rows), {}};
-    QString damage = named(path) + QStringLiteral(" поврежден: ") + read.problems.first();
-    if (read.problems.size() > 1)
-        damage +=
-            QStringLiteral(" (и еще строк с ошибками: ") + QString::number(read.problems.size() - 1) + u')';
-    const QString aside = freeAsideName(path);
-    if (!QFile::rename(path, aside))
-        throw UserError(damage + QStringLiteral(". Его не удается переименовать, он не используется."));
-    damage += QStringLiteral(". Он сохранен как ") + fileNameShown(aside);
-    if (read.rows.empty())
-        return {{}, damage + QStringLiteral("; исправных записей в нем нет.")};
-    writeRows(path, read.rows);
-    damage += QStringLiteral("; исправные записи (") + QString::number(read.rows.size())
-              + QStringLiteral(") перенесены в новый файл.");
-    return {std::move(read.rows), damage};
+        readCache() = ReadCache{path, stampOf(path), {rows, {}}};
+    };
+    return {path, named(path), read, write};
 }
 
 void checkNameIsFree(const Substance& row, const std::vector<Substance>& own)
@@ -164,27 +98,17 @@ QString ownSubstancesPath()
 
 OwnSubstances loadOwnSubstances(const QString& path)
 {
-    if (!present(path))
-        return {};
-    try {
-        const FileLock lock(path);
-        return readLocked(path);
-    } catch (const UserError& error) {
-        return {{},
-                error.message()
-                    + QStringLiteral(" Собственные вещества не показаны; встроенный справочник работает.")};
-    }
+    return loadSharedTable(
+        ownTable(path), QStringLiteral("Собственные вещества не показаны; встроенный справочник работает."));
 }
 
 OwnSubstances changeOwnSubstances(const QString& path, const OwnChange& change)
 {
-    const FileLock lock(path);
-    OwnSubstances now = readLocked(path);
-    change(now.rows);
-    for (Substance& row : now.rows)
-        row.own = true;
-    writeRows(path, now.rows);
-    return now;
+    return changeSharedTable<Substance>(ownTable(path), [&change](std::vector<Substance>& rows) {
+        change(rows);
+        for (Substance& row : rows)
+            row.own = true;
+    });
 }
 
 void addOwnSubstance(std::vector<Substance>& rows, const Substance& added)
@@ -219,7 +143,7 @@ std::vector<Substance> knownSubstances()
 {
     std::vector<Substance> rows = shippedSubstances();
     const QString path = ownSubstancesPath();
-    if (!present(path))
+    if (!pathTaken(path))
         return rows;
     try {
         const SubstanceRows own = readFile(path);

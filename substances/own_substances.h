@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared_table_file.h"
 #include "substance.h"
 
 #include <QString>
@@ -15,13 +16,10 @@
 // <data folder>/substances.csv
 QString ownSubstancesPath();
 
-struct OwnSubstances {
-    std::vector<Substance> rows;
-    // Empty, or what went wrong with the file, naming it: it is not a regular file, too large or
-    // unreadable (it is left alone and no own row is shown), or lines of it are damaged (the file
-    // is renamed aside, never overwritten, and the rows that read are written to a new file).
-    QString damage;
-};
+// `damage`: empty, or what went wrong with the file, naming it: it is not a regular file, too large
+// or unreadable (it is left alone and no own row is shown), or lines of it are damaged (the file is
+// renamed aside, never overwritten, and the rows that read are written to a new file).
+using OwnSubstances = SharedRows<Substance>;
 
 // Reads the file under the lock (a missing file is an empty list). A file with damaged lines is
 // renamed to "<name>.поврежден-<date>-<time>" (a free name) and its sound rows are kept.

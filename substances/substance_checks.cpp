@@ -2,6 +2,7 @@
 
 #include "calculator_formulas.h"
 #include "numbers.h"
+#include "shared_table_file.h"
 #include "substance_search.h"
 #include "user_error.h"
 
@@ -40,13 +41,6 @@ void require(bool condition, int column, const QString& reason)
         throw SubstanceProblem(column, reason);
 }
 
-// C0 and C1 control characters, DEL, and the Unicode line and paragraph separators.
-bool isControl(QChar c)
-{
-    const char16_t code = c.unicode();
-    return code < 0x20 || (code >= 0x7f && code < 0xa0) || code == 0x2028 || code == 0x2029;
-}
-
 bool sameCount(double a, double b)
 {
     return std::fabs(a - b) < 1e-9;
@@ -64,7 +58,7 @@ void checkTexts(const Substance& s)
     for (const auto& [column, text] : texts) {
         require(!text.contains(u';'), column, QStringLiteral("не может содержать «;»"));
         // A line break pasted with a citation would split the row in the file.
-        require(std::ranges::none_of(text, isControl), column,
+        require(std::ranges::none_of(text, isControlCharacter), column,
                 QStringLiteral("не может содержать перевод строки и другие управляющие символы"));
     }
 }

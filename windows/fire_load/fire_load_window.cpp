@@ -3,7 +3,7 @@
 #include "fire_load_file.h"
 #include "fire_load_section.h"
 #include "form_layout.h"
-#include "materials.h"
+#include "materials_window.h"
 #include "modal.h"
 #include "numbers.h"
 #include "whole_file.h"
@@ -42,15 +42,18 @@ enum MaterialColumn { MaterialName, MaterialMass, MaterialHeat, MaterialFlux, Ma
 const QString title = QStringLiteral("Категория помещения В1–В4");
 const QString fileFilter = QStringLiteral("Файлы пожарной нагрузки (*.pzv)");
 
-// The material cell offers the table's materials and takes any typed name.
+// The material cell offers the known materials and takes any typed name.
 class MaterialNameDelegate : public QStyledItemDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    MaterialNameDelegate(const std::vector<Material>& known, QObject* parent)
+        : QStyledItemDelegate(parent), known_(known)
+    {
+    }
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
         auto* editor = new QComboBox(parent);
         editor->setEditable(true);
-        for (const Material& material : knownMaterials())
+        for (const Material& material : known_)
             editor->addItem(material.name);
         return editor;
     }
@@ -62,6 +65,9 @@ class MaterialNameDelegate : public QStyledItemDelegate {
     {
         model->setData(index, static_cast<QComboBox*>(editor)->currentText());
     }
+
+  private:
+    const std::vector<Material>& known_;
 };
 
 QString cellText(const QTableWidget* table, int row, int column)
@@ -97,7 +103,7 @@ QString chooseFile(QWidget* parent, QFileDialog::AcceptMode mode)
 
 } // namespace
 
-FireLoad::FireLoad(const QLocale& locale) : locale_(locale)
+FireLoad::FireLoad(const QLocale& locale) : locale_(locale), known_(knownMaterials())
 {
     setObjectName(QStringLiteral("FireLoad"));
     setWindowTitle(title);
@@ -141,7 +147,7 @@ void FireLoad::buildControls()
     materials->setHorizontalHeaderLabels({QStringLiteral("Материал"), QStringLiteral("G, кг"),
                                           QStringLiteral("Qн, МДж/кг"), QStringLiteral("qкр, кВт/м²")});
     materials->horizontalHeader()->setSectionResizeMode(MaterialName, QHeaderView::Stretch);
-    materials->setItemDelegateForColumn(MaterialName, new MaterialNameDelegate(materials));
+    materials->setItemDelegateForColumn(MaterialName, new MaterialNameDelegate(known_, materials));
     layout->addWidget(new QLabel(QStringLiteral("Материалы выбранного участка:")));
     layout->addWidget(materials);
     auto* materialButtons = new QHBoxLayout;
@@ -149,8 +155,11 @@ void FireLoad::buildControls()
     nameControl(addMaterial, QStringLiteral("addMaterial"), addMaterial->text());
     removeMaterial = new QPushButton(QStringLiteral("Удалить материал"));
     nameControl(removeMaterial, QStringLiteral("removeMaterial"), removeMaterial->text());
+    ownMaterials = new QPushButton(QStringLiteral("Свои материалы…"));
+    nameControl(ownMaterials, QStringLiteral("ownMaterials"), ownMaterials->text());
     materialButtons->addWidget(addMaterial);
     materialButtons->addWidget(removeMaterial);
+    materialButtons->addWidget(ownMaterials);
     materialButtons->addStretch();
     layout->addLayout(materialButtons);
 
@@ -177,6 +186,7 @@ void FireLoad::buildControls()
     connect(removeSite, &QPushButton::clicked, this, &FireLoad::removeSite_Click);
     connect(addMaterial, &QPushButton::clicked, this, &FireLoad::addMaterial_Click);
     connect(removeMaterial, &QPushButton::clicked, this, &FireLoad::removeMaterial_Click);
+    connect(ownMaterials, &QPushButton::clicked, this, &FireLoad::ownMaterials_Click);
     connect(calculate, &QPushButton::clicked, this, &FireLoad::calculate_Click);
     connect(report, &QPushButton::clicked, this, &FireLoad::report_Click);
     connect(save, &QPushButton::clicked, this, &FireLoad::save_Click);
@@ -245,6 +255,22 @@ void FireLoad::removeMaterial_Click()
     input_Change();
 }
 
+void FireLoad::ownMaterials_Click()
+{
+    openChild(
+        materialsWindow_, this, ownMaterials,
+        [this](Materials* window) {
+            connect(window, &Materials::ownChanged, this, &FireLoad::ownMaterials_Change);
+        },
+        locale_);
+}
+
+// Rows already typed keep their figures; the changed list serves the names typed from now on.
+void FireLoad::ownMaterials_Change()
+{
+    known_ = knownMaterials();
+}
+
 void FireLoad::sites_CurrentChange(int row, int previousRow)
 {
     if (row == previousRow)
@@ -259,8 +285,7 @@ void FireLoad::materials_Change(int row, int column)
     if (filling_)
         return;
     if (column == MaterialName) {
-        const std::vector<Material> known = knownMaterials();
-        if (const Material* material = findMaterial(known, cellText(materials, row, MaterialName))) {
+        if (const Material* material = findMaterial(known_, cellText(materials, row, MaterialName))) {
             filling_ = true;
             materials->item(row, MaterialHeat)->setText(formatNumber(material->heat, locale_));
             materials->item(row, MaterialFlux)

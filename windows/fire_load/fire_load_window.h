@@ -1,12 +1,15 @@
 #pragma once
 
 #include "fire_load.h"
+#include "materials.h"
 
 #include <QLocale>
+#include <QPointer>
 #include <QWidget>
 
 #include <vector>
 
+class Materials;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -34,6 +37,8 @@ class FireLoad : public QWidget {
     void removeSite_Click();
     void addMaterial_Click();
     void removeMaterial_Click();
+    void ownMaterials_Click();
+    void ownMaterials_Change();
     void calculate_Click();
     void report_Click();
     void save_Click();
@@ -52,6 +57,9 @@ class FireLoad : public QWidget {
     void clearResults();
 
     QLocale locale_;
+    // The shipped materials and the user's own, as the material cells offer them.
+    std::vector<Material> known_;
+    QPointer<Materials> materialsWindow_;
     // The material rows of every site; the materials table shows those of the current site.
     std::vector<std::vector<FireLoadMaterialTexts>> siteMaterials_;
     bool filling_ = false;
@@ -65,6 +73,7 @@ class FireLoad : public QWidget {
     QTableWidget* materials = nullptr;
     QPushButton* addMaterial = nullptr;
     QPushButton* removeMaterial = nullptr;
+    QPushButton* ownMaterials = nullptr;
     QPushButton* calculate = nullptr;
     QPushButton* report = nullptr;
     QPushButton* save = nullptr;

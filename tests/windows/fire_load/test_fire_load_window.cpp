@@ -1,10 +1,17 @@
 #include "fire_load_window.h"
 #include "glav.h"
+#include "modal.h"
+#include "own_materials.h"
 #include "result_out.h"
+#include "whole_file.h"
+#include "window_dump.h"
 #include "window_test.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -13,6 +20,14 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The user's data folder, where own materials live: a fresh one for each test.
+struct FreshDataHome {
+    FreshDataHome() { qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path())); }
+    ~FreshDataHome() { qputenv("XDG_DATA_HOME", previous); }
+    QByteArray previous = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir dir;
+};
 
 // The fire-load window opened from the main window's Service menu, in a comma locale.
 class FireLoadWindow : public testing::Test {
@@ -48,6 +63,7 @@ class FireLoadWindow : public testing::Test {
 
     QString category() const { return child<QPlainTextEdit>(window, u"category"_s)->toPlainText(); }
 
+    FreshDataHome dataHome;
     DialogRecorder dialogs;
     Glav glav{commaLocale()};
     QWidget* window = nullptr;
@@ -139,6 +155,125 @@ TEST_F(FireLoadWindow, SavesAndOpensTheRoomWholeOrTellsWhatIsWrong)
     ASSERT_FALSE(dialogs.seen.empty());
     EXPECT_TRUE(dialogs.seen.back().text.contains(u"не открыт: это не файл пожарной нагрузки"_s));
     EXPECT_EQ(textOf(reopened, "roomName"), u"Аудитория"_s); // nothing changed
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FireLoadWindow, LooksAsDesigned)
+{
+    expectWindowDump(*window, QStringLiteral(EXPECTED "/fire_load/expected/FireLoad.txt"));
+}
+
+Material ownRow(const QString& name)
+{
+    return {name, 20, {}, u"паспорт изделия"_s, {}, {}, true};
+}
+
+// What another running copy of the program does to the shared file.
+void addAsAnotherCopy(const QString& name)
+{
+    changeOwnMaterials(ownMaterialsPath(),
+                       [&name](std::vector<Material>& rows) { addOwnMaterial(rows, ownRow(name)); });
+}
+
+QStringList ownNames()
+{
+    QStringList names;
+    for (const Material& row : loadOwnMaterials(ownMaterialsPath()).rows)
+        names << row.name;
+    return names;
+}
+
+// Fills the form and presses OK; message boxes are recorded and answered.
+ModalHandler fillingForm(QStringList& messages, const std::function<void(QDialog&)>& fill)
+{
+    return [&messages, fill](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            messages << box->text();
+            return int(QMessageBox::Ok);
+        }
+        fill(dialog);
+        return dialog.result();
+    };
+}
+
+void type(QDialog& dialog, const Typing& typing)
+{
+    for (const auto& [field, text] : typing)
+        dialog.findChild<QLineEdit*>(QString::fromLatin1(field))->setText(QString::fromUtf8(text));
+}
+
+// A refused row keeps the form open with what was typed; the saved row is offered by the material
+// cells of the fire-load window at once.
+TEST_F(FireLoadWindow, AnOwnMaterialIsCheckedSavedAndOffered)
+{
+    clickButton(window, u"ownMaterials"_s);
+    QWidget* own = topLevel(u"Materials"_s);
+    ASSERT_NE(own, nullptr);
+    QStringList messages;
+    setModalHandler(fillingForm(messages, [](QDialog& dialog) {
+        type(dialog,
+             {{"name", "Ковролин"}, {"heat", "25,5"}, {"heatSource", "паспорт"}, {"fluxSource", "ГОСТ"}});
+        dialog.accept(); // a source for no value
+        type(dialog, {{"fluxSource", ""}, {"heat", "25,1234567890123456"}});
+        dialog.accept(); // more digits than the file keeps
+        EXPECT_EQ(textOf(&dialog, "name"), u"Ковролин"_s);
+        type(dialog, {{"heat", "25,5"}});
+        dialog.accept();
+    }));
+    clickButton(own, u"add"_s);
+    failOnUnexpectedDialogs();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0],
+              u"Поле «qкр, кВт/м²»: не заполнено, хотя указан источник qкр\nЗапись не сохранена."_s);
+    EXPECT_TRUE(messages[1].startsWith(u"Поле «Qн, МДж/кг»: не более 15"_s)) << messages[1].toStdString();
+    EXPECT_EQ(ownNames(), QStringList{u"Ковролин"_s});
+    auto* list = child<QTableWidget>(own, u"list"_s);
+    EXPECT_EQ(list->item(list->currentRow(), 0)->text(), u"Ковролин (свое)"_s);
+    clickButton(own, u"close"_s);
+    flushDeletes();
+    clickButton(window, "addMaterial");
+    materials->item(0, 0)->setText(u"ковролин"_s);
+    EXPECT_EQ(materials->item(0, 2)->text(), u"25,5"_s);
+}
+
+// "Изменить…" and "Удалить" change the file as it is now: a row another copy added meanwhile stays.
+TEST_F(FireLoadWindow, OwnRowsAreEditedAndRemovedBesideAnotherCopys)
+{
+    addAsAnotherCopy(u"Линолеум ПВХ-1"_s);
+    clickButton(window, u"ownMaterials"_s);
+    QWidget* own = topLevel(u"Materials"_s);
+    auto* list = child<QTableWidget>(own, u"list"_s);
+    list->setCurrentCell(list->rowCount() - 1, 0);
+    addAsAnotherCopy(u"Линолеум ПВХ-3"_s);
+    QStringList messages;
+    setModalHandler(fillingForm(messages, [](QDialog& dialog) {
+        type(dialog, {{"name", "Линолеум ПВХ-2"}});
+        dialog.accept();
+    }));
+    clickButton(own, u"edit"_s);
+    failOnUnexpectedDialogs();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(ownNames(), (QStringList{u"Линолеум ПВХ-2"_s, u"Линолеум ПВХ-3"_s}));
+    clickButton(own, u"remove"_s);
+    EXPECT_EQ(ownNames(), QStringList{u"Линолеум ПВХ-3"_s});
+    EXPECT_EQ(list->rowCount(), int(shippedMaterials().size()) + 1);
+}
+
+// A damaged file is named in a message and set aside; its sound rows are listed and kept.
+TEST_F(FireLoadWindow, ADamagedOwnFileIsToldAndItsSoundRowsKept)
+{
+    addAsAnotherCopy(u"Линолеум ПВХ-1"_s);
+    writeFileBytes(ownMaterialsPath(), fileBytes(ownMaterialsPath()) + "Картон;16,5\n");
+    clickButton(window, u"ownMaterials"_s);
+    ASSERT_EQ(dialogs.seen.size(), 1u);
+    EXPECT_TRUE(
+        dialogs.seen[0].text.startsWith(u"Файл собственных материалов "_s + fileNameShown(ownMaterialsPath())
+                                        + u" поврежден: строка 3: неверное число полей. Он сохранен как"_s));
+    EXPECT_EQ(ownNames(), QStringList{u"Линолеум ПВХ-1"_s});
+    EXPECT_EQ(QFileInfo(ownMaterialsPath()).dir().entryList({u"materials.csv.поврежден-*"_s}).size(), 1);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "form_layout.h"
 #include "modal.h"
 #include "numbers.h"
+#include "table_rows.h"
 #include "user_error.h"
 
 #include <QGroupBox>
@@ -178,12 +179,8 @@ GasReleaseFields Massgas::fieldTexts() const
                             pipelinePressure->text(),
                             {},
                             density->text()};
-    const auto cellText = [this](int row, int column) {
-        const QTableWidgetItem* item = pipelines->item(row, column);
-        return item ? item->text() : QString();
-    };
     for (int row = 0; row < pipelines->rowCount(); ++row)
-        fields.pipelines.append({cellText(row, 0), cellText(row, 1)});
+        fields.pipelines.append({cellText(pipelines, row, 0), cellText(pipelines, row, 1)});
     return fields;
 }
 
@@ -219,19 +216,10 @@ void Massgas::Command1_Click()
 // A new section is selected at its diameter, where typing starts.
 void Massgas::addPipeline_Click()
 {
-    const int row = pipelines->rowCount();
-    pipelines->insertRow(row);
-    pipelines->setItem(row, 0, new QTableWidgetItem);
-    pipelines->setItem(row, 1, new QTableWidgetItem);
-    pipelines->setCurrentCell(row, 0);
-    pipelines->setFocus(Qt::OtherFocusReason);
+    appendEmptyRow(pipelines);
 }
 
-// Removes the selected section, or the last one when none is selected.
 void Massgas::removePipeline_Click()
 {
-    if (pipelines->rowCount() == 0)
-        return;
-    const int current = pipelines->currentRow();
-    pipelines->removeRow(current >= 0 ? current : pipelines->rowCount() - 1);
+    removeSelectedOrLastRow(pipelines);
 }

@@ -6,6 +6,7 @@
 #include "materials_window.h"
 #include "modal.h"
 #include "numbers.h"
+#include "table_rows.h"
 #include "whole_file.h"
 
 #include <QComboBox>
@@ -69,12 +70,6 @@ class MaterialNameDelegate : public QStyledItemDelegate {
   private:
     const std::vector<Material>& known_;
 };
-
-QString cellText(const QTableWidget* table, int row, int column)
-{
-    const QTableWidgetItem* item = table->item(row, column);
-    return item ? item->text() : QString();
-}
 
 void setCell(QTableWidget* table, int row, int column, const QString& text, bool editable = true)
 {

@@ -3,6 +3,7 @@
 #include "form_layout.h"
 #include "modal.h"
 #include "numbers.h"
+#include "table_rows.h"
 #include "user_error.h"
 
 #include <QGroupBox>
@@ -191,12 +192,8 @@ SpillFields Spill::fieldTexts() const
     SpillFields fields{apparatusVolume->text(), flowRate->text(),       shutOffTime->text(), {},
                        liquidDensity->text(),   solventShare->text(),   floorArea->text(),   trayArea->text(),
                        airSpeed->text(),        vapourPressure->text(), molarMass->text()};
-    const auto cellText = [this](int row, int column) {
-        const QTableWidgetItem* item = pipelines->item(row, column);
-        return item ? item->text() : QString();
-    };
     for (int row = 0; row < pipelines->rowCount(); ++row)
-        fields.pipelines.append({cellText(row, 0), cellText(row, 1)});
+        fields.pipelines.append({cellText(pipelines, row, 0), cellText(pipelines, row, 1)});
     return fields;
 }
 
@@ -239,19 +236,10 @@ void Spill::apply_Click()
 // A new section is selected at its diameter, where typing starts.
 void Spill::addPipeline_Click()
 {
-    const int row = pipelines->rowCount();
-    pipelines->insertRow(row);
-    pipelines->setItem(row, 0, new QTableWidgetItem);
-    pipelines->setItem(row, 1, new QTableWidgetItem);
-    pipelines->setCurrentCell(row, 0);
-    pipelines->setFocus(Qt::OtherFocusReason);
+    appendEmptyRow(pipelines);
 }
 
-// Removes the selected section, or the last one when none is selected.
 void Spill::removePipeline_Click()
 {
-    if (pipelines->rowCount() == 0)
-        return;
-    const int current = pipelines->currentRow();
-    pipelines->removeRow(current >= 0 ? current : pipelines->rowCount() - 1);
+    removeSelectedOrLastRow(pipelines);
 }

@@ -4,10 +4,8 @@
 #include "user_error.h"
 #include "whole_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 
 namespace {
@@ -131,21 +129,6 @@ std::vector<Material> readOwnMaterials(const QString& path)
     } catch (const UserError& problem) {
         throw UserError(QStringLiteral("Файл собственных материалов ") % fileNameShown(path)
                         % QStringLiteral(": ") % problem.message());
-    }
-}
-
-void saveOwnMaterials(const QString& path, const std::vector<Material>& rows)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(5000))
-        throw UserError(QStringLiteral("Файл собственных материалов ") % fileNameShown(path)
-                        % QStringLiteral(" занят другой копией программы"));
-    try {
-        writeFileWhole(path, writeMaterialTable(rows).toUtf8());
-    } catch (const UserError& problem) {
-        throw UserError(QStringLiteral("Файл собственных материалов ") % fileNameShown(path)
-                        % QStringLiteral(" не записан: ") % problem.message());
     }
 }
 

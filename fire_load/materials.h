@@ -46,8 +46,6 @@ QString ownMaterialsPath();
 
 // The user's own rows; a missing file is none. Throws UserError naming the file and the problem.
 std::vector<Material> readOwnMaterials(const QString& path);
-// Replaces the file whole, under a lock against a second copy of the program writing at once.
-void saveOwnMaterials(const QString& path, const std::vector<Material>& rows);
 
 // The shipped rows, then the user's own (an unreadable own file adds none).
 std::vector<Material> knownMaterials();

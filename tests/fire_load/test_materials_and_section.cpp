@@ -55,19 +55,6 @@ TEST(MaterialTable, RefusesARowWithoutSourceOrOutOfRange)
     }
 }
 
-TEST(OwnMaterials, ComeBackAsSaved)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("data/materials.csv"));
-    const std::vector<Material> rows{
-        {QStringLiteral("Кофе"), 30, {}, QStringLiteral("Паспорт"), {}, {}, true}};
-    saveOwnMaterials(path, rows);
-    const std::vector<Material> back = readOwnMaterials(path);
-    ASSERT_EQ(back.size(), 1u);
-    EXPECT_EQ(back[0].name, QStringLiteral("Кофе"));
-    EXPECT_TRUE(back[0].own);
-}
-
 TEST(FireLoadSection, ShowsEveryStepWithItsNumbers)
 {
     const FireLoadRoom room{

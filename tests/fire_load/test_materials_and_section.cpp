@@ -4,7 +4,6 @@
 #include "user_error.h"
 
 #include <QSet>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 

@@ -157,6 +157,17 @@ TEST(FireLoadRule, NamesTheDecidingSiteAndTheHeightLimit)
               QStringLiteral("В3: g = 1340 МДж/м² на участке \"Архив\"; 0,64·1400·H² = 32256 МДж > Q"));
 }
 
+// Furniture (qкр 13,9: the 10 kW/m² column, 8 m) under 3 m: lпр = 8 + 8 = 16 m, and the sites are 20 m apart.
+TEST(FireLoadRule, NamesTheDistanceThatKeepsASiteV4)
+{
+    const FireLoadRoom room{
+        QStringLiteral("Кабинеты"),
+        {site("Шкаф", 8, 3, {furniture(100)}, 20), site("Стол", 8, 3, {furniture(100)}, 20)}};
+    EXPECT_TRUE(
+        decidingRuleText(room, assessFireLoad(room), QLocale(QLocale::Russian, QLocale::Russia))
+            .endsWith(QStringLiteral("; площадь не более 10 м², до соседнего участка 20 м > lпр = 16 м")));
+}
+
 TEST(FireLoadRule, SaysGorDBelowOne)
 {
     const FireLoadRoom room = oneSite(5, 10, 3);
